@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Settings the station reads once at start and keeps for the whole run: a change in
+// the options takes effect at the next start.
+struct StartupValues
+{
+    QString autoLogInTime;  // settings.ali
+    QString autoLogOutTime; // settings.alo
+    QString managerAddress; // settings.ipadd
+    QString confirmation;   // con.active
+    QString enableBreaks;   // breaksettings.enablebreaks
+    QString enableAuth;     // breaksettings.enableauth
+    QString numberOfBreaks; // breaksettings.numof
+    QStringList breakNames; // breaksettings.break1..break3
+
+    bool confirmationOn() const { return confirmation == QLatin1String("1"); }
+    bool breaksOn() const { return enableBreaks == QLatin1String("1"); }
+    bool authorisationOn() const { return enableAuth == QLatin1String("1"); }
+};

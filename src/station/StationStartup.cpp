@@ -1,0 +1,84 @@
+#include "StationStartup.h"
+
+#include "ChronelHome.h"
+#include "Database.h"
+#include "DatabaseError.h"
+#include "LocationFile.h"
+#include "Prompter.h"
+#include "Schema.h"
+
+#include <QObject>
+
+using namespace Qt::StringLiterals;
+
+StationStartup::StationStartup(Prompter &prompter) : m_prompter(prompter) {}
+
+StationStartup::~StationStartup() = default;
+
+StationStartup::Outcome StationStartup::run()
+{
+    try {
+        m_location = LocationFile(ChronelHome::path()).resolve();
+        // Opening a missing file would leave an empty database behind; only the
+        // wizard makes new databases.
+        if (Database::fileMissing(m_location.path))
+            return askForWizard();
+        m_db = std::make_unique<Database>(m_location.path);
+        if (!Schema::isPresent(*m_db))
+            return askForWizard();
+
+        m_db->exec(u"update tmp set tmp = 0"_s);
+        if (m_db->first(u"select first from run"_s).text(u"first"_s) == u"1"_s)
+            return askForWizard();
+        readValues();
+        return Outcome::Ready;
+    } catch (const DatabaseError &error) {
+        m_db.reset();
+        m_prompter.inform(QObject::tr("Error"), error.text(), PromptIcon::Error);
+        return Outcome::Failed;
+    }
+}
+
+int StationStartup::exitCode(Outcome outcome)
+{
+    switch (outcome) {
+    case Outcome::Ready:
+        return 0;
+    case Outcome::NotSetUp:
+        return notSetUpExitCode;
+    case Outcome::Failed:
+        return failedExitCode;
+    }
+    return failedExitCode;
+}
+
+std::unique_ptr<Database> StationStartup::takeDatabase()
+{
+    return std::move(m_db);
+}
+
+StationStartup::Outcome StationStartup::askForWizard()
+{
+    m_db.reset();
+    m_prompter.inform(QObject::tr("Wizard"),
+                      QObject::tr("Please run the Chronel wizard before continuing"),
+                      PromptIcon::Information);
+    return Outcome::NotSetUp;
+}
+
+void StationStartup::readValues()
+{
+    const SqlRow settings = m_db->first(u"select ali,alo,ipadd from settings"_s);
+    m_values.autoLogInTime = settings[u"ali"_s];
+    m_values.autoLogOutTime = settings[u"alo"_s];
+    m_values.managerAddress = settings[u"ipadd"_s];
+
+    m_values.confirmation = m_db->first(u"select active from con"_s)[u"active"_s];
+
+    const SqlRow breaks = m_db->first(
+        u"select enablebreaks,enableauth,numof,break1,break2,break3 from breaksettings"_s);
+    m_values.enableBreaks = breaks[u"enablebreaks"_s];
+    m_values.enableAuth = breaks[u"enableauth"_s];
+    m_values.numberOfBreaks = breaks[u"numof"_s];
+    m_values.breakNames = {breaks[u"break1"_s], breaks[u"break2"_s], breaks[u"break3"_s]};
+}

@@ -1,0 +1,37 @@
+#include "Clock.h"
+#include "Database.h"
+#include "MessageBoxPrompter.h"
+#include "SplashWindow.h"
+#include "StationStartup.h"
+#include "StationWindow.h"
+
+#include <QApplication>
+
+using namespace Qt::StringLiterals;
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(u"Chronel"_s);
+    QApplication::setWindowIcon(QIcon(u":/chronel/chronel.png"_s));
+
+    MessageBoxPrompter prompter;
+    {
+        SplashWindow splash;
+        splash.exec();
+    }
+
+    StationStartup startup(prompter);
+    const StationStartup::Outcome outcome = startup.run();
+    if (outcome != StationStartup::Outcome::Ready)
+        return StationStartup::exitCode(outcome);
+    const std::unique_ptr<Database> db = startup.takeDatabase();
+
+    SystemClock clock;
+    StationWindow window(clock, prompter);
+    prompter.setParent(&window);
+    QObject::connect(&window, &StationWindow::exitRequested, &app,
+                     [](int exitCode) { QCoreApplication::exit(exitCode); });
+    window.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+// The folder that holds the location file, its marker, the local database and the report.
+namespace ChronelHome {
+
+// $CHRONEL_HOME when set, else the user's data folder; created when missing.
+// Throws DatabaseError when the folder cannot be created.
+QString path();
+
+QString filePath(const QString &fileName);
+
+} // namespace ChronelHome

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "SqlDialect.h"
+#include "SqlRow.h"
+
+#include <QList>
+#include <QString>
+#include <QVariantList>
+
+// The one connection of a program: a SQLite file, or a PostgreSQL server named by a
+// postgresql:// URI. Every statement binds its values. Errors throw DatabaseError
+// with the driver's text.
+class Database
+{
+public:
+    // Opens the connection. A SQLite file that does not exist yet is created.
+    explicit Database(const QString &location);
+    ~Database();
+    Database(const Database &) = delete;
+    Database &operator=(const Database &) = delete;
+
+    // True when `location` names a SQLite file that is not there.
+    static bool fileMissing(const QString &location);
+
+    const QString &location() const { return m_location; }
+    const SqlDialect &dialect() const { return m_dialect; }
+
+    // Runs a statement that returns no rows; returns the number of rows it changed.
+    int exec(const QString &sql, const QVariantList &values = {});
+    QList<SqlRow> select(const QString &sql, const QVariantList &values = {});
+    // The first row; throws when the query returns none.
+    SqlRow first(const QString &sql, const QVariantList &values = {});
+
+    bool hasTable(const QString &table) const;
+
+    // Used by Transaction only.
+    void beginTransaction();
+    void commit();
+    void rollback() noexcept;
+    bool inTransaction() const { return m_inTransaction; }
+
+private:
+    QString m_connectionName;
+    QString m_location;
+    SqlDialect m_dialect;
+    bool m_inTransaction = false;
+};

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+// Where a program finds its database: a SQLite file path or a postgresql:// URI.
+struct DatabaseLocation
+{
+    QString path;
+    bool localMode = true;
+
+    static bool isServerUri(const QString &path);
+    bool isServer() const { return isServerUri(path); }
+};

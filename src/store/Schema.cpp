@@ -1,0 +1,104 @@
+#include "Schema.h"
+
+#include "Database.h"
+#include "Transaction.h"
+
+using namespace Qt::StringLiterals;
+
+namespace Schema {
+
+const QList<Table> &tables()
+{
+    static const QList<Table> all = {
+        {u"employees"_s, true, {u"employee"_s, u"cardnum"_s}, {}, {u"cardnum"_s, u"employee"_s}},
+        {u"locked"_s, true, {u"cardnum"_s, u"locked"_s}, {}, {u"cardnum"_s}},
+        {u"log"_s,
+         true,
+         {u"dt"_s, u"tm"_s, u"employee"_s, u"type"_s, u"cardnum"_s},
+         {},
+         {u"dt"_s, u"employee"_s}},
+        {u"errorlog"_s, true, {u"tm"_s, u"dt"_s, u"reason"_s, u"sent"_s}, {}, {u"dt"_s}},
+        {u"allloggedin"_s, false, {u"dt"_s, u"cardnum"_s, u"completed"_s}, {}, {u"cardnum"_s}},
+        {u"eauth"_s, false, {u"ename"_s, u"cardnum"_s}, {u"-"_s, u"-"_s}, {}},
+        {u"tmp"_s, false, {u"tmp"_s}, {u"0"_s}, {}},
+        {u"run"_s, false, {u"first"_s}, {u"1"_s}, {}},
+        {u"settings"_s,
+         false,
+         {u"ali"_s, u"alo"_s, u"eco"_s, u"lco"_s, u"ipadd"_s},
+         {u""_s, u""_s, u""_s, u""_s, u""_s},
+         {}},
+        {u"con"_s, false, {u"active"_s}, {u"1"_s}, {}},
+        {u"company"_s,
+         false,
+         {u"cname"_s, u"tnum"_s, u"a1"_s, u"a2"_s, u"a3"_s},
+         {u""_s, u""_s, u""_s, u""_s, u""_s},
+         {}},
+        {u"users"_s, false, {u"username"_s, u"password"_s}, {}, {}},
+        {u"breaksettings"_s,
+         false,
+         {u"enablebreaks"_s, u"enableauth"_s, u"break1"_s, u"break2"_s, u"break3"_s, u"numof"_s},
+         {u"0"_s, u"0"_s, u"-"_s, u"-"_s, u"-"_s, u"0"_s},
+         {}},
+        {u"breaks"_s,
+         false,
+         {u"dt"_s, u"name"_s, u"i"_s, u"out"_s, u"locked"_s, u"auth"_s, u"breaknumber"_s},
+         {},
+         {u"name"_s}},
+        {u"usedbreaks"_s,
+         false,
+         {u"employee"_s, u"used1"_s, u"used2"_s, u"used3"_s},
+         {},
+         {u"employee"_s}},
+        {u"authorization"_s, false, {u"authorized"_s, u"cardnumber"_s}, {u"-"_s, u"-"_s}, {}},
+        {u"i"_s, false, {u"dt"_s, u"e"_s}, {}, {}},
+        {u"o"_s, false, {u"dt"_s, u"e"_s}, {}, {}},
+        {u"usedlog"_s, false, {u"cardnum"_s, u"alldone"_s}, {}, {}},
+    };
+    return all;
+}
+
+QString sqlName(const QString &table)
+{
+    return table == u"authorization"_s ? u"\"authorization\""_s : table;
+}
+
+bool isPresent(const Database &db)
+{
+    return db.hasTable(u"run"_s);
+}
+
+void createTable(Database &db, const Table &table)
+{
+    QStringList definitions;
+    if (table.hasId)
+        definitions << db.dialect().autoIdColumn(u"id"_s);
+    for (const QString &column : table.columns)
+        definitions << column + u" text"_s;
+    db.exec(u"create table %1 (%2)"_s.arg(sqlName(table.name), definitions.join(u',')));
+
+    for (const QString &column : table.indexed)
+        db.exec(u"create index idx_%1_%2 on %3 (%2)"_s.arg(table.name, column,
+                                                           sqlName(table.name)));
+
+    if (!table.firstRow.isEmpty()) {
+        QStringList marks;
+        QVariantList values;
+        for (const QString &value : table.firstRow) {
+            marks << u"?"_s;
+            values << value;
+        }
+        db.exec(u"insert into %1 (%2) values (%3)"_s.arg(
+                    sqlName(table.name), table.columns.join(u','), marks.join(u',')),
+                values);
+    }
+}
+
+void create(Database &db)
+{
+    Transaction transaction(db);
+    for (const Table &table : tables())
+        createTable(db, table);
+    transaction.commit();
+}
+
+} // namespace Schema

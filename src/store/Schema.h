@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class Database;
+
+// The tables of a Chronel database and the rows a new database starts with.
+namespace Schema {
+
+struct Table
+{
+    QString name;
+    bool hasId = false;   // an automatically numbered `id` key before the columns
+    QStringList columns;  // all text
+    QStringList firstRow; // the one row of a single-row table; empty for the others
+    QStringList indexed;  // columns worth an index for lookups
+};
+
+const QList<Table> &tables();
+
+// A table name as it must appear in SQL ("authorization" is reserved on PostgreSQL).
+QString sqlName(const QString &table);
+
+// True when the database holds the Chronel tables.
+bool isPresent(const Database &db);
+
+// Creates one table with its indexes and its first row.
+void createTable(Database &db, const Table &table);
+
+// Creates every table in one transaction: a new database, ready for the set-up wizard.
+void create(Database &db);
+
+} // namespace Schema

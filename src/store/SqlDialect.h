@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+// The few places where SQLite and PostgreSQL need different SQL. Feature code writes
+// portable statements and asks this class for the rest.
+class SqlDialect
+{
+public:
+    enum class Engine { Sqlite, PostgreSql };
+
+    explicit SqlDialect(Engine engine) : m_engine(engine) {}
+
+    Engine engine() const { return m_engine; }
+
+    // Column definition of an automatically numbered integer key.
+    QString autoIdColumn(const QString &name) const;
+    // Starts a transaction that holds the write lock from its first statement on, so a
+    // read followed by a write cannot be overtaken by another station.
+    QString beginTransaction() const;
+    // Suffix of a select whose rows the transaction is about to change.
+    QString forUpdate() const;
+
+private:
+    Engine m_engine;
+};

@@ -1,0 +1,20 @@
+#include "Transaction.h"
+
+#include "Database.h"
+
+Transaction::Transaction(Database &db) : m_db(db)
+{
+    m_db.beginTransaction();
+}
+
+Transaction::~Transaction()
+{
+    if (!m_done)
+        m_db.rollback();
+}
+
+void Transaction::commit()
+{
+    m_db.commit();
+    m_done = true;
+}

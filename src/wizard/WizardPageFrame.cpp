@@ -1,0 +1,46 @@
+#include "WizardPageFrame.h"
+
+#include <QDialog>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace WizardPageFrame {
+
+QPushButton *build(QDialog *page, const QString &title, QWidget *content,
+                   const QString &buttonText)
+{
+    page->setWindowTitle(title);
+    auto *picture = new QLabel(page);
+    picture->setPixmap(QPixmap(u":/chronel/chronel.png"_s));
+    picture->setAlignment(Qt::AlignTop);
+
+    auto *button = new QPushButton(buttonText, page);
+    button->setObjectName(u"nextButton"_s);
+    button->setAutoDefault(false);
+
+    auto *row = new QHBoxLayout;
+    row->addWidget(picture);
+    row->addWidget(content, 1);
+    auto *layout = new QVBoxLayout(page);
+    layout->addLayout(row);
+    layout->addWidget(button, 0, Qt::AlignRight);
+    page->setMinimumWidth(460);
+    return button;
+}
+
+QLineEdit *addField(QFormLayout *form, const QString &label, const QString &objectName)
+{
+    auto *field = new QLineEdit(form->parentWidget());
+    field->setObjectName(objectName);
+    field->setAccessibleName(label);
+    form->addRow(label, field);
+    return field;
+}
+
+} // namespace WizardPageFrame

@@ -1,0 +1,62 @@
+#include "WizardSteps.h"
+
+#include "Database.h"
+#include "PasswordHash.h"
+#include "Prompter.h"
+#include "ReportedErrors.h"
+#include "Transaction.h"
+
+#include <QObject>
+
+using namespace Qt::StringLiterals;
+
+bool WizardSteps::saveCompany(const CompanyDetails &details)
+{
+    const QStringList values = {details.name, details.telephone, details.address1,
+                                details.address2, details.address3};
+    if (values.contains(QString())) {
+        m_prompter.inform(QObject::tr("Error"), QObject::tr("Please check values"),
+                          PromptIcon::Error);
+        return false;
+    }
+    return runReported(m_prompter, [&] {
+        m_db.exec(u"update company set cname = ?,tnum = ?,a1 = ?,a2 = ?,a3 = ?"_s,
+                  {details.name, details.telephone, details.address1, details.address2,
+                   details.address3});
+    });
+}
+
+bool WizardSteps::addSupervisor(const QString &userName, const QString &password,
+                                const QString &confirmation)
+{
+    if (userName.isEmpty() || password.isEmpty() || confirmation.isEmpty()) {
+        m_prompter.inform(QObject::tr("Error!"), QObject::tr("Please check values!"),
+                          PromptIcon::Error);
+        return false;
+    }
+    if (password != confirmation) {
+        m_prompter.inform(QObject::tr("Error!"),
+                          QObject::tr("Please check your passwords match"), PromptIcon::Error);
+        return false;
+    }
+    return runReported(m_prompter, [&] {
+        m_db.exec(u"insert into users (username,password) values(?,?)"_s,
+                  {userName, PasswordHash::hash(password)});
+    });
+}
+
+bool WizardSteps::finish(const std::function<void(int)> &progress)
+{
+    progress(25);
+    const bool saved =
+        runReported(m_prompter, [&] { m_db.exec(u"update run set first = '0'"_s); });
+    if (!saved)
+        return false;
+    progress(50);
+    progress(75);
+    progress(100);
+    m_prompter.inform(QObject::tr("Success"),
+                      QObject::tr("Settings saved.You can now run Chronel"),
+                      PromptIcon::Information);
+    return true;
+}

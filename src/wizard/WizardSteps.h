@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+class Database;
+class Prompter;
+
+struct CompanyDetails
+{
+    QString name;
+    QString telephone;
+    QString address1;
+    QString address2;
+    QString address3;
+};
+
+// The work behind each wizard page's button. Each returns true when the page may
+// move on; refusals and database errors are shown through the prompter.
+class WizardSteps
+{
+public:
+    static constexpr int finishedExitCode = 3;
+
+    WizardSteps(Database &db, Prompter &prompter) : m_db(db), m_prompter(prompter) {}
+
+    bool saveCompany(const CompanyDetails &details);
+    bool addSupervisor(const QString &userName, const QString &password,
+                       const QString &confirmation);
+    // Marks the database as set up; `progress` receives 25, 50, 75 and 100.
+    bool finish(const std::function<void(int)> &progress);
+
+private:
+    Database &m_db;
+    Prompter &m_prompter;
+};

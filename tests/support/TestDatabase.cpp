@@ -1,0 +1,74 @@
+#include "TestDatabase.h"
+
+#include "Database.h"
+
+#include <QDir>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUrl>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString adminUri()
+{
+    return qEnvironmentVariable("CHRONEL_TEST_PG_URI");
+}
+
+} // namespace
+
+void TestDatabase::addEngineRows()
+{
+    QTest::addColumn<QString>("engine");
+    QTest::newRow("sqlite") << u"sqlite"_s;
+    QTest::newRow("postgresql") << u"postgresql"_s;
+}
+
+bool TestDatabase::available(const QString &engine)
+{
+    if (engine == u"sqlite"_s || !adminUri().isEmpty())
+        return true;
+    if (qEnvironmentVariable("CI") == u"true"_s) {
+        QTest::qFail("CHRONEL_TEST_PG_URI is not set: the PostgreSQL tests cannot run",
+                     __FILE__, __LINE__);
+        return false;
+    }
+    QTest::qSkip("no PostgreSQL server (set CHRONEL_TEST_PG_URI)", __FILE__, __LINE__);
+    return false;
+}
+
+TestDatabase::TestDatabase(const QString &engine) : m_engine(engine)
+{
+    if (engine == u"sqlite"_s) {
+        m_folder = QDir::tempPath() + u"/chronel-test-"_s +
+                   QString::number(QRandomGenerator::global()->generate64(), 36);
+        QDir().mkpath(m_folder);
+        m_location = m_folder + u"/main.db"_s;
+        return;
+    }
+    m_serverDatabase =
+        u"chronel_test_"_s + QString::number(QRandomGenerator::global()->generate64(), 36);
+    {
+        Database admin(adminUri());
+        admin.exec(u"create database "_s + m_serverDatabase);
+    }
+    QUrl url(adminUri());
+    url.setPath(u"/"_s + m_serverDatabase);
+    m_location = url.toString();
+}
+
+TestDatabase::~TestDatabase()
+{
+    if (!m_folder.isEmpty()) {
+        QDir(m_folder).removeRecursively();
+        return;
+    }
+    try {
+        Database admin(adminUri());
+        admin.exec(u"drop database if exists "_s + m_serverDatabase + u" with (force)"_s);
+    } catch (...) {
+        // A database left behind on a test server harms nothing.
+    }
+}
