@@ -12,8 +12,8 @@ AboutDialog::AboutDialog(const QString &title, const QString &text, QWidget *par
 {
     setWindowTitle(title);
     auto *icon = new QLabel(this);
-    icon->setPixmap(QPixmap(u":/chronel/chronel.png"_s).scaled(48, 48, Qt::KeepAspectRatio,
-                                                               Qt::SmoothTransformation));
+    icon->setPixmap(QPixmap(u":/chronel/chronel.png"_s)
+                        .scaled(48, 48, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     auto *label = new QLabel(text, this);
     label->setObjectName(u"aboutText"_s);
     auto *ok = new QPushButton(tr("OK"), this);

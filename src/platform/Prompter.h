@@ -4,7 +4,13 @@
 
 // Every message box and question of the programs goes through a Prompter, so the
 // logic can run without a window and tests can script the answers.
-enum class PromptIcon { Information, Error, Exclamation, Question };
+enum class PromptIcon
+{
+    Information,
+    Error,
+    Exclamation,
+    Question
+};
 
 class Prompter
 {

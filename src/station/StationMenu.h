@@ -6,7 +6,8 @@
 // The station's menu bar: every command with the access it needs.
 namespace StationMenu {
 
-enum class Access {
+enum class Access
+{
     Open,        // anyone at the station
     Gated,       // a supervisor must be logged in
     BreaksGated, // breaks must be enabled, then a supervisor must be logged in
@@ -14,7 +15,8 @@ enum class Access {
 };
 
 // Command identifiers, kept from the program's first menus.
-enum Command {
+enum Command
+{
     LogIn = 32771,
     LogOut = 32785,
     Exit = 32772,

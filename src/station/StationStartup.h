@@ -14,7 +14,12 @@ class Prompter;
 class StationStartup
 {
 public:
-    enum class Outcome { Ready, NotSetUp, Failed };
+    enum class Outcome
+    {
+        Ready,
+        NotSetUp,
+        Failed
+    };
 
     static constexpr int notSetUpExitCode = 3;
     static constexpr int failedExitCode = 1;

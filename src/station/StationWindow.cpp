@@ -29,8 +29,8 @@ QLineEdit *centredField(QWidget *parent)
 QLabel *iconLabel(const QString &resource, QWidget *parent)
 {
     auto *label = new QLabel(parent);
-    label->setPixmap(QPixmap(resource).scaled(48, 48, Qt::KeepAspectRatio,
-                                              Qt::SmoothTransformation));
+    label->setPixmap(
+        QPixmap(resource).scaled(48, 48, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     return label;
 }
 
@@ -45,8 +45,12 @@ StationWindow::StationWindow(Clock &clock, Prompter &prompter, QWidget *parent)
     setWindowIcon(QIcon(u":/chronel/chronel.png"_s));
 
     auto *layout = new QVBoxLayout(this);
-    layout->setMenuBar(buildMenuBar());
-    layout->addWidget(buildLogArea());
+    QMenuBar *bar = buildMenuBar();
+    layout->setMenuBar(bar);
+    QWidget *logArea = buildLogArea();
+    // The window has a fixed size; it must still show every menu.
+    logArea->setMinimumWidth(bar->sizeHint().width());
+    layout->addWidget(logArea);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(m_cardField, &QLineEdit::returnPressed, this,
@@ -138,8 +142,10 @@ void StationWindow::setCommandHandler(StationMenu::Command command, std::functio
 {
     QAction *target = action(command);
     Q_ASSERT(target);
-    disconnect(target, &QAction::triggered, nullptr, nullptr);
-    connect(target, &QAction::triggered, this, [handler = std::move(handler)] { handler(); });
+    // Only our own connection goes: the menu keeps its own to the action.
+    QObject::disconnect(m_handlers.take(command));
+    m_handlers.insert(command, connect(target, &QAction::triggered, this,
+                                       [handler = std::move(handler)] { handler(); }));
     target->setEnabled(true);
 }
 
@@ -148,10 +154,30 @@ QAction *StationWindow::action(StationMenu::Command command) const
     return m_actions.value(command);
 }
 
+void StationWindow::lockCardFieldFor(int ms)
+{
+    if (!m_cardLock) {
+        m_cardLock = new QTimer(this);
+        m_cardLock->setObjectName(u"cardLockTimer"_s);
+        m_cardLock->setSingleShot(true);
+        connect(m_cardLock, &QTimer::timeout, this, [this] {
+            m_cardField->setEnabled(true);
+            m_cardField->setFocus();
+        });
+    }
+    m_cardField->setEnabled(false);
+    // Disabling hands the focus on; typing must not reach Hide (a space would press it).
+    if (QWidget *focused = focusWidget())
+        focused->clearFocus();
+    m_cardLock->start(ms);
+}
+
 void StationWindow::refreshClock()
 {
-    m_dateField->setText(m_clock.dateText());
-    m_timeField->setText(m_clock.timeText());
+    // One reading, so the date and time shown never straddle midnight.
+    const QDateTime now = m_clock.now();
+    m_dateField->setText(Clock::dateText(now.date()));
+    m_timeField->setText(Clock::timeText(now.time()));
 }
 
 void StationWindow::askToExit()

@@ -27,6 +27,9 @@ public:
     QAction *action(StationMenu::Command command) const;
 
     QLineEdit *cardField() const { return m_cardField; }
+    // The card field takes no input for `ms`; keys typed meanwhile are dropped, not kept
+    // for later, so a card read twice is not clocked twice.
+    void lockCardFieldFor(int ms);
 
     void refreshClock();
 
@@ -50,5 +53,7 @@ private:
     QLineEdit *m_dateField = nullptr;
     QLineEdit *m_timeField = nullptr;
     QTimer *m_timer = nullptr;
+    QTimer *m_cardLock = nullptr;
     QHash<int, QAction *> m_actions;
+    QHash<int, QMetaObject::Connection> m_handlers;
 };

@@ -1,7 +1,10 @@
+#include "AudioTonePlayer.h"
 #include "Clock.h"
 #include "Database.h"
 #include "MessageBoxPrompter.h"
 #include "SplashWindow.h"
+#include "StationCommands.h"
+#include "StationContext.h"
 #include "StationStartup.h"
 #include "StationWindow.h"
 
@@ -28,8 +31,11 @@ int main(int argc, char *argv[])
     const std::unique_ptr<Database> db = startup.takeDatabase();
 
     SystemClock clock;
+    AudioTonePlayer tones;
+    StationContext context{*db, prompter, clock, tones, startup.values(), {}};
     StationWindow window(clock, prompter);
     prompter.setParent(&window);
+    StationCommands commands(window, context);
     QObject::connect(&window, &StationWindow::exitRequested, &app,
                      [](int exitCode) { QCoreApplication::exit(exitCode); });
     window.show();

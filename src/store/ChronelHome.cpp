@@ -13,8 +13,8 @@ QString path()
 {
     QString folder = qEnvironmentVariable("CHRONEL_HOME");
     if (folder.isEmpty())
-        folder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-                 u"/chronel"_s;
+        folder =
+            QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + u"/chronel"_s;
     if (!QDir().mkpath(folder))
         throw DatabaseError(QObject::tr("Cannot create the folder %1").arg(folder));
     return QDir::cleanPath(folder);

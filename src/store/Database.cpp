@@ -65,7 +65,7 @@ QSqlDatabase openPostgres(const QString &name, const QString &uri)
 Database::Database(const QString &location)
     : m_connectionName(nextConnectionName()), m_location(location),
       m_dialect(DatabaseLocation::isServerUri(location) ? SqlDialect::Engine::PostgreSql
-                                                         : SqlDialect::Engine::Sqlite)
+                                                        : SqlDialect::Engine::Sqlite)
 {
     QSqlDatabase db = m_dialect.engine() == SqlDialect::Engine::Sqlite
                           ? openSqlite(m_connectionName, location)
@@ -107,7 +107,7 @@ int Database::exec(const QString &sql, const QVariantList &values)
         ok = ok && query.exec();
     }
     if (!ok)
-        throw DatabaseError(errorText(query.lastError()));
+        fail(query);
     return query.numRowsAffected();
 }
 
@@ -119,11 +119,19 @@ QList<SqlRow> Database::select(const QString &sql, const QVariantList &values)
     for (const QVariant &value : values)
         query.addBindValue(value);
     if (!ok || !query.exec())
-        throw DatabaseError(errorText(query.lastError()));
+        fail(query);
     QList<SqlRow> rows;
     while (query.next())
         rows.append(SqlRow(query.record()));
     return rows;
+}
+
+void Database::fail(QSqlQuery &query)
+{
+    const QString text = errorText(query.lastError());
+    if (m_inTransaction)
+        m_failedInTransaction = std::make_unique<QSqlQuery>(std::move(query));
+    throw DatabaseError(text);
 }
 
 SqlRow Database::first(const QString &sql, const QVariantList &values)
@@ -153,6 +161,7 @@ void Database::commit()
 {
     exec(u"commit"_s);
     m_inTransaction = false;
+    m_failedInTransaction.reset();
 }
 
 void Database::rollback() noexcept
@@ -160,4 +169,5 @@ void Database::rollback() noexcept
     QSqlQuery query(QSqlDatabase::database(m_connectionName, false));
     query.exec(u"rollback"_s);
     m_inTransaction = false;
+    m_failedInTransaction.reset();
 }

@@ -6,6 +6,9 @@
 #include <QList>
 #include <QString>
 #include <QVariantList>
+#include <memory>
+
+class QSqlQuery;
 
 // The one connection of a program: a SQLite file, or a PostgreSQL server named by a
 // postgresql:// URI. Every statement binds its values. Errors throw DatabaseError
@@ -44,4 +47,9 @@ private:
     QString m_location;
     SqlDialect m_dialect;
     bool m_inTransaction = false;
+    // PostgreSQL cannot free a statement that failed inside a transaction until the
+    // rollback (Qt would warn); it is kept until then.
+    std::unique_ptr<QSqlQuery> m_failedInTransaction;
+
+    [[noreturn]] void fail(QSqlQuery &query);
 };

@@ -50,8 +50,7 @@ DatabaseLocation LocationFile::resolve() const
         return {path, true};
     }
     if (!file.open(QIODevice::ReadOnly))
-        throw DatabaseError(
-            QObject::tr("Cannot read %1: %2").arg(filePath(), file.errorString()));
+        throw DatabaseError(QObject::tr("Cannot read %1: %2").arg(filePath(), file.errorString()));
     QString text = QString::fromUtf8(file.readAll());
     // A hand-edited file often ends with a line end; it is no part of the path.
     while (text.endsWith(u'\n') || text.endsWith(u'\r'))

@@ -25,10 +25,9 @@ QString hash(const QString &password)
     initSodium();
     const QByteArray bytes = password.toUtf8();
     char out[crypto_pwhash_STRBYTES];
-    if (crypto_pwhash_str_alg(out, bytes.constData(), bytes.size(),
-                              crypto_pwhash_OPSLIMIT_INTERACTIVE,
-                              crypto_pwhash_MEMLIMIT_INTERACTIVE,
-                              crypto_pwhash_ALG_ARGON2ID13) != 0)
+    if (crypto_pwhash_str_alg(
+            out, bytes.constData(), bytes.size(), crypto_pwhash_OPSLIMIT_INTERACTIVE,
+            crypto_pwhash_MEMLIMIT_INTERACTIVE, crypto_pwhash_ALG_ARGON2ID13) != 0)
         throw DatabaseError(QObject::tr("Not enough memory to protect the password"));
     return QString::fromLatin1(out);
 }

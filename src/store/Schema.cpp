@@ -77,8 +77,8 @@ void createTable(Database &db, const Table &table)
     db.exec(u"create table %1 (%2)"_s.arg(sqlName(table.name), definitions.join(u',')));
 
     for (const QString &column : table.indexed)
-        db.exec(u"create index idx_%1_%2 on %3 (%2)"_s.arg(table.name, column,
-                                                           sqlName(table.name)));
+        db.exec(
+            u"create index idx_%1_%2 on %3 (%2)"_s.arg(table.name, column, sqlName(table.name)));
 
     if (!table.firstRow.isEmpty()) {
         QStringList marks;

@@ -7,7 +7,11 @@
 class SqlDialect
 {
 public:
-    enum class Engine { Sqlite, PostgreSql };
+    enum class Engine
+    {
+        Sqlite,
+        PostgreSql
+    };
 
     explicit SqlDialect(Engine engine) : m_engine(engine) {}
 

@@ -24,8 +24,7 @@ bool isSetUp()
     if (Database::fileMissing(location.path))
         return false;
     Database db(location.path);
-    return Schema::isPresent(db) &&
-           db.first(u"select first from run"_s).text(u"first"_s) != u"1"_s;
+    return Schema::isPresent(db) && db.first(u"select first from run"_s).text(u"first"_s) != u"1"_s;
 }
 
 } // namespace WizardDatabase

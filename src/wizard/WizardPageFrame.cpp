@@ -12,8 +12,7 @@ using namespace Qt::StringLiterals;
 
 namespace WizardPageFrame {
 
-QPushButton *build(QDialog *page, const QString &title, QWidget *content,
-                   const QString &buttonText)
+QPushButton *build(QDialog *page, const QString &title, QWidget *content, const QString &buttonText)
 {
     page->setWindowTitle(title);
     auto *picture = new QLabel(page);

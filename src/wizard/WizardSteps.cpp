@@ -12,8 +12,8 @@ using namespace Qt::StringLiterals;
 
 bool WizardSteps::saveCompany(const CompanyDetails &details)
 {
-    const QStringList values = {details.name, details.telephone, details.address1,
-                                details.address2, details.address3};
+    const QStringList values = {details.name, details.telephone, details.address1, details.address2,
+                                details.address3};
     if (values.contains(QString())) {
         m_prompter.inform(QObject::tr("Error"), QObject::tr("Please check values"),
                           PromptIcon::Error);
@@ -35,8 +35,8 @@ bool WizardSteps::addSupervisor(const QString &userName, const QString &password
         return false;
     }
     if (password != confirmation) {
-        m_prompter.inform(QObject::tr("Error!"),
-                          QObject::tr("Please check your passwords match"), PromptIcon::Error);
+        m_prompter.inform(QObject::tr("Error!"), QObject::tr("Please check your passwords match"),
+                          PromptIcon::Error);
         return false;
     }
     return runReported(m_prompter, [&] {
@@ -48,15 +48,13 @@ bool WizardSteps::addSupervisor(const QString &userName, const QString &password
 bool WizardSteps::finish(const std::function<void(int)> &progress)
 {
     progress(25);
-    const bool saved =
-        runReported(m_prompter, [&] { m_db.exec(u"update run set first = '0'"_s); });
+    const bool saved = runReported(m_prompter, [&] { m_db.exec(u"update run set first = '0'"_s); });
     if (!saved)
         return false;
     progress(50);
     progress(75);
     progress(100);
-    m_prompter.inform(QObject::tr("Success"),
-                      QObject::tr("Settings saved.You can now run Chronel"),
+    m_prompter.inform(QObject::tr("Success"), QObject::tr("Settings saved.You can now run Chronel"),
                       PromptIcon::Information);
     return true;
 }

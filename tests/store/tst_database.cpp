@@ -1,5 +1,6 @@
 #include "Database.h"
 #include "DatabaseError.h"
+#include "QuietWarnings.h"
 #include "Schema.h"
 #include "TestDatabase.h"
 #include "Transaction.h"
@@ -13,7 +14,7 @@ class TestDatabaseStore : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() { QTest::failOnWarning(QRegularExpression(u".*"_s)); }
+    void init() { failOnUnexpectedWarnings(); }
 
     // A new database has every table and column the programs use, and exactly the one
     // row each single-row table needs.

@@ -1,5 +1,6 @@
 #include "DatabaseError.h"
 #include "LocationFile.h"
+#include "QuietWarnings.h"
 #include "TestHome.h"
 
 #include <QFile>
@@ -12,7 +13,7 @@ class TestLocationFile : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() { QTest::failOnWarning(QRegularExpression(u".*"_s)); }
+    void init() { failOnUnexpectedWarnings(); }
 
     // The database path and mode come out of the location file and its marker
     // exactly as the stations have always read them.
@@ -31,8 +32,7 @@ void TestLocationFile::resolve_data()
     QTest::addColumn<bool>("expectedLocal");
 
     QTest::newRow("one-byte file") << QByteArray("x") << true << u"x"_s << true;
-    QTest::newRow("empty file without marker")
-        << QByteArray() << false << u"/main.db"_s << false;
+    QTest::newRow("empty file without marker") << QByteArray() << false << u"/main.db"_s << false;
     QTest::newRow("file path with marker")
         << QByteArray("/data/clock/main.db") << true << u"/data/clock/main.db"_s << true;
     QTest::newRow("folder without marker")

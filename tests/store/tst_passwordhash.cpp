@@ -28,10 +28,9 @@ private Q_SLOTS:
         QTest::newRow("right password") << hashed << u"Secret1"_s << true;
         QTest::newRow("case matters") << hashed << u"SECRET1"_s << false;
         QTest::newRow("empty typed") << hashed << QString() << false;
-        QTest::newRow("non-ASCII") << PasswordHash::hash(u"Zeitstempel\u00e4"_s)
-                                   << u"Zeitstempel\u00e4"_s << true;
-        QTest::newRow("plain text from an older database") << u"OLDPASS"_s << u"OLDPASS"_s
-                                                           << true;
+        QTest::newRow("non-ASCII")
+            << PasswordHash::hash(u"Zeitstempel\u00e4"_s) << u"Zeitstempel\u00e4"_s << true;
+        QTest::newRow("plain text from an older database") << u"OLDPASS"_s << u"OLDPASS"_s << true;
         QTest::newRow("plain text, wrong") << u"OLDPASS"_s << u"oldpass"_s << false;
         QTest::newRow("empty stored never matches") << QString() << QString() << false;
     }

@@ -8,21 +8,20 @@ namespace {
 
 QString describe(const ScriptedPrompter::Prompt &prompt)
 {
-    return u"%1 [%2] \"%3\""_s.arg(prompt.question ? u"question"_s : u"message"_s,
-                                   prompt.caption, prompt.text);
+    return u"%1 [%2] \"%3\""_s.arg(prompt.question ? u"question"_s : u"message"_s, prompt.caption,
+                                   prompt.text);
 }
 
 } // namespace
 
-void ScriptedPrompter::expectMessage(const QString &caption, const QString &text,
-                                     PromptIcon icon)
+void ScriptedPrompter::expectMessage(const QString &caption, const QString &text, PromptIcon icon)
 {
     m_expected.append({caption, text, icon, false, false});
     m_anyText.append(false);
 }
 
-void ScriptedPrompter::expectQuestion(const QString &caption, const QString &text,
-                                      bool answer, PromptIcon icon)
+void ScriptedPrompter::expectQuestion(const QString &caption, const QString &text, bool answer,
+                                      PromptIcon icon)
 {
     m_expected.append({caption, text, icon, true, answer});
     m_anyText.append(false);
@@ -72,9 +71,9 @@ bool ScriptedPrompter::take(const Prompt &shown)
                          expected.question == shown.question &&
                          (anyText || expected.text == shown.text);
     if (!matches) {
-        QTest::qFail(qPrintable(u"Expected "_s + describe(expected) + u" but got "_s +
-                                describe(shown)),
-                     __FILE__, __LINE__);
+        QTest::qFail(
+            qPrintable(u"Expected "_s + describe(expected) + u" but got "_s + describe(shown)),
+            __FILE__, __LINE__);
         return false;
     }
     return expected.answer;

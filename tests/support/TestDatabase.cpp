@@ -31,8 +31,8 @@ bool TestDatabase::available(const QString &engine)
     if (engine == u"sqlite"_s || !adminUri().isEmpty())
         return true;
     if (qEnvironmentVariable("CI") == u"true"_s) {
-        QTest::qFail("CHRONEL_TEST_PG_URI is not set: the PostgreSQL tests cannot run",
-                     __FILE__, __LINE__);
+        QTest::qFail("CHRONEL_TEST_PG_URI is not set: the PostgreSQL tests cannot run", __FILE__,
+                     __LINE__);
         return false;
     }
     QTest::qSkip("no PostgreSQL server (set CHRONEL_TEST_PG_URI)", __FILE__, __LINE__);

@@ -30,8 +30,8 @@ private:
 };
 
 // Fetches the engine row of the current test and returns from it when unavailable.
-#define CHRONEL_FETCH_ENGINE(variable)                                                        \
-    QFETCH(QString, engine);                                                                  \
-    if (!TestDatabase::available(engine))                                                     \
-        return;                                                                               \
+#define CHRONEL_FETCH_ENGINE(variable)                                                             \
+    QFETCH(QString, engine);                                                                       \
+    if (!TestDatabase::available(engine))                                                          \
+        return;                                                                                    \
     TestDatabase variable(engine)

@@ -1,0 +1,53 @@
+#include "AutomaticClocking.h"
+
+#include "GlobalClocking.h"
+#include "ReportedErrors.h"
+
+AutomaticClocking::AutomaticClocking(GlobalClocking &clocking, Prompter &prompter,
+                                     const QString &logInTime, const QString &logOutTime,
+                                     const QDateTime &startedAt)
+    : m_clocking(clocking),
+      m_prompter(prompter), m_logIn{timeOfDay(logInTime), {}}, m_logOut{timeOfDay(logOutTime), {}},
+      m_lastCheck(startedAt.addSecs(-1))
+{
+}
+
+std::optional<QTime> AutomaticClocking::timeOfDay(const QString &text)
+{
+    const QStringList parts = text.trimmed().split(u':');
+    if (parts.size() != 3)
+        return std::nullopt;
+    int values[3];
+    for (int i = 0; i < 3; ++i) {
+        bool ok = false;
+        values[i] = parts[i].toInt(&ok);
+        if (!ok || parts[i].size() > 2)
+            return std::nullopt;
+    }
+    const QTime time(values[0], values[1], values[2]);
+    return time.isValid() ? std::optional<QTime>(time) : std::nullopt;
+}
+
+bool AutomaticClocking::due(Action &action, const QDateTime &now)
+{
+    if (!action.at)
+        return false;
+    QDateTime latest(now.date(), *action.at);
+    if (latest > now)
+        latest = latest.addDays(-1);
+    if (latest <= m_lastCheck || action.lastRun == latest.date())
+        return false;
+    action.lastRun = latest.date();
+    return true;
+}
+
+void AutomaticClocking::tick(const QDateTime &now)
+{
+    const bool logIn = due(m_logIn, now);
+    const bool logOut = due(m_logOut, now);
+    m_lastCheck = now;
+    if (logIn)
+        runReported(m_prompter, [&] { m_clocking.logEveryoneIn(); });
+    if (logOut)
+        runReported(m_prompter, [&] { m_clocking.logEveryoneOutAndResetBreaks(); });
+}

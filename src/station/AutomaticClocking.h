@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <optional>
+
+class GlobalClocking;
+class Prompter;
+
+// Logs everyone in and out at the configured times of day. Each action runs once when
+// the clock passes its time, even when that very second had no tick because the
+// window was busy, and never twice for the same day. A time that had already passed
+// when the station started waits for the next day.
+class AutomaticClocking
+{
+public:
+    AutomaticClocking(GlobalClocking &clocking, Prompter &prompter, const QString &logInTime,
+                      const QString &logOutTime, const QDateTime &startedAt);
+
+    void tick(const QDateTime &now);
+
+    // "07:00:00" and "7:0:0" both give seven o'clock; anything else gives no time.
+    static std::optional<QTime> timeOfDay(const QString &text);
+
+private:
+    struct Action
+    {
+        std::optional<QTime> at;
+        QDate lastRun;
+    };
+
+    bool due(Action &action, const QDateTime &now);
+
+    GlobalClocking &m_clocking;
+    Prompter &m_prompter;
+    Action m_logIn;
+    Action m_logOut;
+    QDateTime m_lastCheck;
+};

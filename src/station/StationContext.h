@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+class Clock;
+class Database;
+class Prompter;
+class TonePlayer;
+struct StartupValues;
+
+// What the station's features share for the whole run.
+struct StationContext
+{
+    Database &db;
+    Prompter &prompter;
+    Clock &clock;
+    TonePlayer &tones;
+    const StartupValues &values;
+    // The card number of the last Enter in the card field; the break dialogs read it.
+    QString currentCardNumber;
+};

@@ -1,0 +1,71 @@
+#include "SupervisorLogin.h"
+
+#include "Clock.h"
+#include "Database.h"
+#include "PasswordHash.h"
+#include "Prompter.h"
+#include "ReportedErrors.h"
+#include "Transaction.h"
+
+#include <QObject>
+
+using namespace Qt::StringLiterals;
+
+SupervisorLogin::Result SupervisorLogin::logIn(const QString &userName, const QString &password)
+{
+    const QString time = m_clock.timeText();
+    const QString date = m_clock.dateText();
+    if (userName.isEmpty() || password.isEmpty()) {
+        m_prompter.inform(QObject::tr("Authentication Failed!"),
+                          QObject::tr("Please check your username and password are correct"),
+                          PromptIcon::Error);
+        return Result::Refused;
+    }
+
+    bool matched = false;
+    const bool done = runReported(m_prompter, [&] {
+        Transaction transaction(m_db);
+        matched = accountMatches(userName, password);
+        if (matched)
+            m_db.exec(u"update tmp set tmp = '1'"_s);
+        else
+            // Only the name: a mistyped password is often another account's.
+            m_db.exec(u"insert into errorlog (tm,dt,reason,sent) values (?,?,?,'YES')"_s,
+                      {time, date, u"Invalid login ->username: "_s + userName});
+        transaction.commit();
+    });
+    if (!done)
+        return Result::Failed;
+    if (matched) {
+        m_prompter.inform(QObject::tr("Success"), QObject::tr("Log-in Successful!"),
+                          PromptIcon::Information);
+        return Result::LoggedIn;
+    }
+    m_prompter.inform(QObject::tr("Error!"), QObject::tr("Invalid username or password!"),
+                      PromptIcon::Error);
+    return Result::Refused;
+}
+
+bool SupervisorLogin::accountMatches(const QString &userName, const QString &password)
+{
+    const QList<SqlRow> accounts =
+        m_db.select(u"select password from users where username = ?"_s, {userName});
+    for (const SqlRow &account : accounts) {
+        const QString stored = account[u"password"_s];
+        if (!PasswordHash::matches(stored, password))
+            continue;
+        // An account from before passwords were hashed is hashed on its first use.
+        if (!PasswordHash::isHash(stored))
+            m_db.exec(u"update users set password = ? where username = ? and password = ?"_s,
+                      {PasswordHash::hash(password), userName, stored});
+        return true;
+    }
+    return false;
+}
+
+void SupervisorLogin::logOut()
+{
+    if (!m_prompter.ask(QObject::tr("Log-out"), QObject::tr("Really log-out?")))
+        return;
+    runReported(m_prompter, [&] { m_db.exec(u"update tmp set tmp = 0"_s); });
+}

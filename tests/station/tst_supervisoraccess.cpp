@@ -1,0 +1,241 @@
+#include "AccessGate.h"
+#include "Database.h"
+#include "FixedClock.h"
+#include "PasswordHash.h"
+#include "QuietWarnings.h"
+#include "Schema.h"
+#include "ScriptedPrompter.h"
+#include "StartupValues.h"
+#include "SupervisorLogin.h"
+#include "TestDatabase.h"
+
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString denied = u"Sorry you do not have access to this function"_s;
+const QString breaksOff =
+    u"Breaks are currently disabled.They can be enabled via the program options menu"_s;
+
+QString flag(Database &db)
+{
+    return db.first(u"select tmp from tmp"_s)[u"tmp"_s];
+}
+
+} // namespace
+
+class TestSupervisorAccess : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { failOnUnexpectedWarnings(); }
+
+    // The right account opens the menus everywhere; a wrong one is recorded without
+    // the typed password.
+    void logIn_data();
+    void logIn();
+    // Accounts from before hashing still work once and are hashed at once.
+    void plainTextAccountIsHashedOnUse();
+    void logOut_data();
+    void logOut();
+    // The break switch is tested before the shared flag; an open command never asks.
+    void gate_data();
+    void gate();
+    // Two stations on one database share the log-in.
+    void logInIsShared();
+};
+
+void TestSupervisorAccess::logIn_data()
+{
+    QTest::addColumn<QString>("engine");
+    QTest::addColumn<QString>("user");
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<QString>("flagAfter");
+    QTest::addColumn<QString>("errorReason"); // empty: no error log row
+
+    const int in = int(SupervisorLogin::Result::LoggedIn);
+    const int refused = int(SupervisorLogin::Result::Refused);
+    const QString invalid = u"Invalid username or password!"_s;
+    const QString check = u"Please check your username and password are correct"_s;
+    for (const QString &engine : {u"sqlite"_s, u"postgresql"_s}) {
+        const QByteArray e = engine.toLatin1();
+        QTest::addRow("%s: right account", e.constData())
+            << engine << u"O'Hara"_s << u"Se'cret"_s << u"Success"_s << u"Log-in Successful!"_s
+            << in << u"1"_s << QString();
+        QTest::addRow("%s: wrong password", e.constData())
+            << engine << u"O'Hara"_s << u"secret"_s << u"Error!"_s << invalid << refused << u"0"_s
+            << u"Invalid login ->username: O'Hara"_s;
+        QTest::addRow("%s: unknown user", e.constData())
+            << engine << u"nobody"_s << u"Se'cret"_s << u"Error!"_s << invalid << refused << u"0"_s
+            << u"Invalid login ->username: nobody"_s;
+    }
+    QTest::newRow("empty user") << u"sqlite"_s << QString() << u"x"_s << u"Authentication Failed!"_s
+                                << check << refused << u"0"_s << QString();
+    QTest::newRow("empty password")
+        << u"sqlite"_s << u"O'Hara"_s << QString() << u"Authentication Failed!"_s << check
+        << refused << u"0"_s << QString();
+}
+
+void TestSupervisorAccess::logIn()
+{
+    QFETCH(QString, user);
+    QFETCH(QString, password);
+    QFETCH(QString, caption);
+    QFETCH(QString, message);
+    QFETCH(int, result);
+    QFETCH(QString, flagAfter);
+    QFETCH(QString, errorReason);
+    CHRONEL_FETCH_ENGINE(target);
+    Database db(target.location());
+    Schema::create(db);
+    db.exec(u"insert into users (username,password) values (?,?)"_s,
+            {u"O'Hara"_s, PasswordHash::hash(u"Se'cret"_s)});
+    ScriptedPrompter prompter;
+    prompter.expectMessage(caption, message,
+                           result == int(SupervisorLogin::Result::LoggedIn)
+                               ? PromptIcon::Information
+                               : PromptIcon::Error);
+    FixedClock clock;
+
+    SupervisorLogin login(db, prompter, clock);
+    QCOMPARE(int(login.logIn(user, password)), result);
+    QVERIFY(prompter.scriptDone());
+    QCOMPARE(flag(db), flagAfter);
+
+    const QList<SqlRow> errors = db.select(u"select tm,dt,reason,sent from errorlog"_s);
+    if (errorReason.isEmpty()) {
+        QVERIFY(errors.isEmpty());
+        return;
+    }
+    QCOMPARE(errors.size(), 1);
+    QCOMPARE(errors.first()[u"reason"_s], errorReason);
+    QCOMPARE(errors.first()[u"sent"_s], u"YES"_s);
+    QCOMPARE(errors.first()[u"tm"_s], u"08:05:09"_s);
+    QCOMPARE(errors.first()[u"dt"_s], u"03/14/26"_s);
+}
+
+void TestSupervisorAccess::plainTextAccountIsHashedOnUse()
+{
+    TestDatabase target(u"sqlite"_s);
+    Database db(target.location());
+    Schema::create(db);
+    db.exec(u"insert into users (username,password) values ('OLD','PLAIN')"_s);
+    ScriptedPrompter prompter;
+    prompter.expectMessage(u"Success"_s, u"Log-in Successful!"_s, PromptIcon::Information);
+    FixedClock clock;
+
+    SupervisorLogin login(db, prompter, clock);
+    QCOMPARE(login.logIn(u"OLD"_s, u"PLAIN"_s), SupervisorLogin::Result::LoggedIn);
+    const QString stored = db.first(u"select password from users"_s)[u"password"_s];
+    QVERIFY(PasswordHash::isHash(stored));
+    QVERIFY(PasswordHash::matches(stored, u"PLAIN"_s));
+}
+
+void TestSupervisorAccess::logOut_data()
+{
+    QTest::addColumn<QString>("flagBefore");
+    QTest::addColumn<bool>("answer");
+    QTest::addColumn<QString>("flagAfter");
+    QTest::newRow("yes") << u"1"_s << true << u"0"_s;
+    QTest::newRow("no") << u"1"_s << false << u"1"_s;
+    QTest::newRow("nobody logged in, yes") << u"0"_s << true << u"0"_s;
+}
+
+void TestSupervisorAccess::logOut()
+{
+    QFETCH(QString, flagBefore);
+    QFETCH(bool, answer);
+    QFETCH(QString, flagAfter);
+    TestDatabase target(u"sqlite"_s);
+    Database db(target.location());
+    Schema::create(db);
+    db.exec(u"update tmp set tmp = ?"_s, {flagBefore});
+    ScriptedPrompter prompter;
+    prompter.expectQuestion(u"Log-out"_s, u"Really log-out?"_s, answer);
+    FixedClock clock;
+
+    SupervisorLogin(db, prompter, clock).logOut();
+    QVERIFY(prompter.scriptDone());
+    QCOMPARE(flag(db), flagAfter);
+}
+
+void TestSupervisorAccess::gate_data()
+{
+    QTest::addColumn<QString>("flag");
+    QTest::addColumn<int>("access");
+    QTest::addColumn<QString>("breaks");
+    QTest::addColumn<bool>("allowed");
+    QTest::addColumn<QString>("message"); // empty: no prompt
+
+    const int gated = int(StationMenu::Access::Gated);
+    const int breakCommand = int(StationMenu::Access::BreaksGated);
+    const int open = int(StationMenu::Access::Open);
+    QTest::newRow("logged out, gated") << u"0"_s << gated << u"1"_s << false << denied;
+    QTest::newRow("logged in, gated") << u"1"_s << gated << u"0"_s << true << QString();
+    QTest::newRow("logged out, open") << u"0"_s << open << u"0"_s << true << QString();
+    QTest::newRow("breaks off, logged in")
+        << u"1"_s << breakCommand << u"0"_s << false << breaksOff;
+    QTest::newRow("breaks off, logged out")
+        << u"0"_s << breakCommand << u"0"_s << false << breaksOff;
+    QTest::newRow("breaks on, logged out") << u"0"_s << breakCommand << u"1"_s << false << denied;
+    QTest::newRow("breaks on, logged in") << u"1"_s << breakCommand << u"1"_s << true << QString();
+    QTest::newRow("breaks odd value passes")
+        << u"1"_s << breakCommand << u"-"_s << true << QString();
+}
+
+void TestSupervisorAccess::gate()
+{
+    QFETCH(QString, flag);
+    QFETCH(int, access);
+    QFETCH(QString, breaks);
+    QFETCH(bool, allowed);
+    QFETCH(QString, message);
+    TestDatabase target(u"sqlite"_s);
+    Database db(target.location());
+    Schema::create(db);
+    db.exec(u"update tmp set tmp = ?"_s, {flag});
+    StartupValues values;
+    values.enableBreaks = breaks;
+    ScriptedPrompter prompter;
+    if (message == denied)
+        prompter.expectMessage(u"Authorisation"_s, denied, PromptIcon::Exclamation);
+    else if (!message.isEmpty())
+        prompter.expectMessage(u"Disabled"_s, message, PromptIcon::Information);
+
+    AccessGate gate(db, prompter, values);
+    QCOMPARE(gate.allows(StationMenu::Access(access)), allowed);
+    QVERIFY(prompter.scriptDone());
+}
+
+void TestSupervisorAccess::logInIsShared()
+{
+    TestDatabase target(u"sqlite"_s);
+    Database stationA(target.location());
+    Schema::create(stationA);
+    stationA.exec(u"insert into users (username,password) values (?,?)"_s,
+                  {u"BOSS"_s, PasswordHash::hash(u"pw"_s)});
+    Database stationB(target.location());
+    ScriptedPrompter prompter;
+    FixedClock clock;
+    StartupValues values;
+
+    prompter.expectMessage(u"Success"_s, u"Log-in Successful!"_s, PromptIcon::Information);
+    QCOMPARE(SupervisorLogin(stationA, prompter, clock).logIn(u"BOSS"_s, u"pw"_s),
+             SupervisorLogin::Result::LoggedIn);
+    QVERIFY(AccessGate(stationB, prompter, values).allows(StationMenu::Access::Gated));
+
+    prompter.expectQuestion(u"Log-out"_s, u"Really log-out?"_s, true);
+    SupervisorLogin(stationB, prompter, clock).logOut();
+    prompter.expectMessage(u"Authorisation"_s, denied, PromptIcon::Exclamation);
+    QVERIFY(!AccessGate(stationA, prompter, values).allows(StationMenu::Access::Gated));
+    QVERIFY(prompter.scriptDone());
+}
+
+QTEST_GUILESS_MAIN(TestSupervisorAccess)
+#include "tst_supervisoraccess.moc"
