@@ -21,6 +21,14 @@ run() {
 }
 
 run "$bindir/initdb" -D "$data/db" -U chronel -A trust >/dev/null
-run "$bindir/pg_ctl" -D "$data/db" -l "$data/server.log" -w \
-    -o "-p $port -k $data -c listen_addresses=127.0.0.1 -c fsync=off" start >/dev/null
-echo "postgresql://chronel@127.0.0.1:$port/postgres"
+# A port another server holds makes the start fail; try the next one.
+for attempt in 0 1 2 3 4 5 6 7 8 9; do
+    if run "$bindir/pg_ctl" -D "$data/db" -l "$data/server.log" -w \
+        -o "-p $port -k $data -c listen_addresses=127.0.0.1 -c fsync=off" start >/dev/null; then
+        echo "postgresql://chronel@127.0.0.1:$port/postgres"
+        exit 0
+    fi
+    port=$((port + 1))
+done
+echo "PostgreSQL did not start; see $data/server.log" >&2
+exit 1
