@@ -1,27 +1,18 @@
 #include "ManualClocking.h"
 
 #include "Database.h"
+#include "NameList.h"
 #include "Prompter.h"
 #include "ReportedErrors.h"
 #include "Transaction.h"
 
 #include <QObject>
-#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
 QStringList ManualClocking::employeeNames()
 {
-    QStringList names;
-    const QList<SqlRow> rows = m_db.select(u"select employee from employees"_s);
-    for (const SqlRow &row : rows)
-        names << row[u"employee"_s];
-    // Case must not split the list: "adams" belongs next to "Adams", not after "Zane".
-    std::stable_sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
-        const int folded = a.compare(b, Qt::CaseInsensitive);
-        return folded != 0 ? folded < 0 : a < b;
-    });
-    return names;
+    return NameList::employees(m_db);
 }
 
 ManualClocking::Outcome ManualClocking::process(const Request &request)

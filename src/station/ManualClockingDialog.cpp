@@ -1,5 +1,7 @@
 #include "ManualClockingDialog.h"
 
+#include "NameListWidget.h"
+
 #include "Clock.h"
 #include "DatePicker.h"
 #include "ReportedErrors.h"
@@ -10,7 +12,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -53,20 +54,14 @@ void ManualClockingDialog::run(Database &db, Prompter &prompter, const Clock &cl
 void ManualClockingDialog::loadEmployees()
 {
     const QStringList names = m_logic.employeeNames();
-    m_employees->clear();
-    m_employees->addItems(names);
+    m_employees->setNames(names);
 }
 
 QWidget *ManualClockingDialog::buildEmployeeGroup()
 {
     auto *group = new QGroupBox(tr("Select an employee:"), this);
-    m_employees = new QListWidget(group);
+    m_employees = new NameListWidget(tr("Employee"), group);
     m_employees->setObjectName(u"employeeList"_s);
-    m_employees->setAccessibleName(tr("Employee"));
-    m_employees->setSelectionMode(QAbstractItemView::SingleSelection);
-    // The list arrives sorted without regard to case; the widget's own sort would split it.
-    m_employees->setSortingEnabled(false);
-    m_employees->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     auto *layout = new QVBoxLayout(group);
     layout->addWidget(m_employees);
     return group;
@@ -116,9 +111,9 @@ ManualClockingDialog::LogRow ManualClockingDialog::addLogRow(QWidget *group, con
 ManualClocking::Request ManualClockingDialog::request() const
 {
     ManualClocking::Request request;
-    const QList<QListWidgetItem *> chosen = m_employees->selectedItems();
-    if (!chosen.isEmpty())
-        request.employee = chosen.first()->text();
+    const QString chosen = m_employees->chosenName();
+    if (!chosen.isNull())
+        request.employee = chosen;
     request.logIn = {m_logIn.box->isChecked(), m_logIn.date->text(), m_logIn.time->entry()};
     request.logOut = {m_logOut.box->isChecked(), m_logOut.date->text(), m_logOut.time->entry()};
     return request;

@@ -7,7 +7,7 @@
 class Clock;
 class DatePicker;
 class QCheckBox;
-class QListWidget;
+class NameListWidget;
 class QPushButton;
 class TimeField;
 
@@ -45,7 +45,7 @@ private:
 
     ManualClocking m_logic;
     Prompter &m_prompter;
-    QListWidget *m_employees = nullptr;
+    NameListWidget *m_employees = nullptr;
     LogRow m_logIn;
     LogRow m_logOut;
     QPushButton *m_process = nullptr;
