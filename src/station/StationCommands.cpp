@@ -1,6 +1,7 @@
 #include "StationCommands.h"
 
 #include "Clock.h"
+#include "CompanySetupDialog.h"
 #include "LoginDialog.h"
 #include "ManualClockingDialog.h"
 #include "StartupValues.h"
@@ -25,6 +26,9 @@ StationCommands::StationCommands(StationWindow &window, StationContext &context)
     window.setCommandHandler(StationMenu::LogOut, [this] { m_login.logOut(); });
     addGated(StationMenu::ForceLogIn, [this] { m_globalClocking.forceLogIn(); });
     addGated(StationMenu::ForceLogOut, [this] { m_globalClocking.forceLogOut(); });
+    addGated(StationMenu::CompanySetup, [this] {
+        CompanySetupDialog::run(m_context.db, m_context.prompter, &m_window);
+    });
     addGated(StationMenu::ManualLogInOut, [this] {
         ManualClockingDialog::run(m_context.db, m_context.prompter, m_context.clock, &m_window);
     });

@@ -1,5 +1,6 @@
 #include "CompanyPage.h"
 
+#include "FormField.h"
 #include "SupervisorPage.h"
 #include "WizardSteps.h"
 
@@ -15,11 +16,11 @@ CompanyPage::CompanyPage(WizardContext context, QWidget *parent)
 {
     auto *group = new QGroupBox(tr("Please enter your company details below"), this);
     auto *form = new QFormLayout(group);
-    m_name = WizardPageFrame::addField(form, tr("Company Name:"), u"companyName"_s);
-    m_telephone = WizardPageFrame::addField(form, tr("Telephone Number:"), u"telephone"_s);
-    m_address1 = WizardPageFrame::addField(form, tr("Address Line 1:"), u"address1"_s);
-    m_address2 = WizardPageFrame::addField(form, tr("Address Line 2:"), u"address2"_s);
-    m_address3 = WizardPageFrame::addField(form, tr("Address Line 3:"), u"address3"_s);
+    m_name = FormField::add(form, tr("Company Name:"), u"companyName"_s);
+    m_telephone = FormField::add(form, tr("Telephone Number:"), u"telephone"_s);
+    m_address1 = FormField::add(form, tr("Address Line 1:"), u"address1"_s);
+    m_address2 = FormField::add(form, tr("Address Line 2:"), u"address2"_s);
+    m_address3 = FormField::add(form, tr("Address Line 3:"), u"address3"_s);
 
     QPushButton *next =
         WizardPageFrame::build(this, tr(":: Company Details ::"), group, tr("Next >>"));

@@ -1,6 +1,7 @@
 #include "SupervisorPage.h"
 
 #include "CompletePage.h"
+#include "FormField.h"
 #include "WizardSteps.h"
 
 #include <QFormLayout>
@@ -15,11 +16,10 @@ SupervisorPage::SupervisorPage(WizardContext context, QWidget *parent)
 {
     auto *group = new QGroupBox(tr("Enter details"), this);
     auto *form = new QFormLayout(group);
-    m_userName = WizardPageFrame::addField(form, tr("Username:"), u"userName"_s);
-    m_password = WizardPageFrame::addField(form, tr("Password :"), u"password"_s);
+    m_userName = FormField::add(form, tr("Username:"), u"userName"_s);
+    m_password = FormField::add(form, tr("Password :"), u"password"_s);
     m_password->setEchoMode(QLineEdit::Password);
-    m_confirmation =
-        WizardPageFrame::addField(form, tr("Confirm Password :"), u"confirmPassword"_s);
+    m_confirmation = FormField::add(form, tr("Confirm Password :"), u"confirmPassword"_s);
     m_confirmation->setEchoMode(QLineEdit::Password);
 
     QPushButton *next =

@@ -1,10 +1,8 @@
 #include "WizardPageFrame.h"
 
 #include <QDialog>
-#include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -31,15 +29,6 @@ QPushButton *build(QDialog *page, const QString &title, QWidget *content, const 
     layout->addWidget(button, 0, Qt::AlignRight);
     page->setMinimumWidth(460);
     return button;
-}
-
-QLineEdit *addField(QFormLayout *form, const QString &label, const QString &objectName)
-{
-    auto *field = new QLineEdit(form->parentWidget());
-    field->setObjectName(objectName);
-    field->setAccessibleName(label);
-    form->addRow(label, field);
-    return field;
 }
 
 } // namespace WizardPageFrame

@@ -4,8 +4,6 @@
 #include <functional>
 
 class QDialog;
-class QFormLayout;
-class QLineEdit;
 class QPushButton;
 class QWidget;
 class WizardSteps;
@@ -23,8 +21,5 @@ namespace WizardPageFrame {
 // below. Returns the button.
 QPushButton *build(QDialog *page, const QString &title, QWidget *content,
                    const QString &buttonText);
-
-// An edit field with its label as buddy and accessible name.
-QLineEdit *addField(QFormLayout *form, const QString &label, const QString &objectName);
 
 } // namespace WizardPageFrame

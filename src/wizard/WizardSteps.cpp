@@ -12,18 +12,12 @@ using namespace Qt::StringLiterals;
 
 bool WizardSteps::saveCompany(const CompanyDetails &details)
 {
-    const QStringList values = {details.name, details.telephone, details.address1, details.address2,
-                                details.address3};
-    if (values.contains(QString())) {
+    if (!details.complete()) {
         m_prompter.inform(QObject::tr("Error"), QObject::tr("Please check values"),
                           PromptIcon::Error);
         return false;
     }
-    return runReported(m_prompter, [&] {
-        m_db.exec(u"update company set cname = ?,tnum = ?,a1 = ?,a2 = ?,a3 = ?"_s,
-                  {details.name, details.telephone, details.address1, details.address2,
-                   details.address3});
-    });
+    return runReported(m_prompter, [&] { CompanyRecord::save(m_db, details); });
 }
 
 bool WizardSteps::addSupervisor(const QString &userName, const QString &password,

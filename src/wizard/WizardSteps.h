@@ -1,19 +1,12 @@
 #pragma once
 
+#include "CompanyRecord.h"
+
 #include <QString>
 #include <functional>
 
 class Database;
 class Prompter;
-
-struct CompanyDetails
-{
-    QString name;
-    QString telephone;
-    QString address1;
-    QString address2;
-    QString address3;
-};
 
 // The work behind each wizard page's button. Each returns true when the page may
 // move on; refusals and database errors are shown through the prompter.
