@@ -96,34 +96,52 @@ bool Database::fileMissing(const QString &location)
 
 int Database::exec(const QString &sql, const QVariantList &values)
 {
-    QSqlQuery query(QSqlDatabase::database(m_connectionName, false));
-    bool ok;
-    if (values.isEmpty()) {
-        ok = query.exec(sql);
-    } else {
-        ok = query.prepare(sql);
-        for (const QVariant &value : values)
-            query.addBindValue(value);
-        ok = ok && query.exec();
-    }
-    if (!ok)
-        fail(query);
-    return query.numRowsAffected();
+    return run(sql, values).numRowsAffected();
 }
 
 QList<SqlRow> Database::select(const QString &sql, const QVariantList &values)
 {
-    QSqlQuery query(QSqlDatabase::database(m_connectionName, false));
-    query.setForwardOnly(true);
-    bool ok = query.prepare(sql);
-    for (const QVariant &value : values)
-        query.addBindValue(value);
-    if (!ok || !query.exec())
-        fail(query);
+    QSqlQuery query = run(sql, values);
     QList<SqlRow> rows;
     while (query.next())
         rows.append(SqlRow(query.record()));
     return rows;
+}
+
+QSqlQuery Database::run(const QString &sql, const QVariantList &values)
+{
+    for (int attempt = 0;; ++attempt) {
+        QSqlQuery query(QSqlDatabase::database(m_connectionName, false));
+        query.setForwardOnly(true);
+        bool ok;
+        if (values.isEmpty()) {
+            ok = query.exec(sql);
+        } else {
+            ok = query.prepare(sql);
+            for (const QVariant &value : values)
+                query.addBindValue(value);
+            ok = ok && query.exec();
+        }
+        if (ok)
+            return query;
+        if (attempt == 0 && reconnected())
+            continue;
+        fail(query);
+    }
+}
+
+bool Database::reconnected()
+{
+    // A server restart drops the connection and the driver does not reconnect by itself.
+    // Inside a transaction the earlier statements are lost with it, so only a statement
+    // of its own is tried again.
+    if (m_dialect.engine() != SqlDialect::Engine::PostgreSql || m_inTransaction)
+        return false;
+    QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
+    if (QSqlQuery(db).exec(u"select 1"_s))
+        return false;
+    db.close();
+    return db.open();
 }
 
 void Database::fail(QSqlQuery &query)

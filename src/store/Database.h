@@ -51,5 +51,7 @@ private:
     // rollback (Qt would warn); it is kept until then.
     std::unique_ptr<QSqlQuery> m_failedInTransaction;
 
+    QSqlQuery run(const QString &sql, const QVariantList &values);
+    bool reconnected();
     [[noreturn]] void fail(QSqlQuery &query);
 };

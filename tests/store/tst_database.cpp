@@ -36,6 +36,9 @@ private Q_SLOTS:
     void missingRowIsAnError();
     void badStatementCarriesDriverText_data() { TestDatabase::addEngineRows(); }
     void badStatementCarriesDriverText();
+    // A server that dropped the connection (restart, idle timeout) is reconnected to
+    // instead of failing every statement until the station is restarted.
+    void droppedServerConnectionIsReopened();
 };
 
 void TestDatabaseStore::newDatabaseIsComplete()
@@ -169,6 +172,21 @@ void TestDatabaseStore::badStatementCarriesDriverText()
     } catch (const DatabaseError &error) {
         QVERIFY2(error.text().contains(u"nosuchtable"_s), qPrintable(error.text()));
     }
+}
+
+void TestDatabaseStore::droppedServerConnectionIsReopened()
+{
+    if (!TestDatabase::available(u"postgresql"_s))
+        return;
+    TestDatabase target(u"postgresql"_s);
+    Database station(target.location());
+    Schema::create(station);
+    {
+        Database other(target.location());
+        other.select(u"select pg_terminate_backend(pid) as gone from pg_stat_activity "
+                     "where datname = current_database() and pid <> pg_backend_pid()"_s);
+    }
+    QCOMPARE(station.first(u"select first from run"_s)[u"first"_s], u"1"_s);
 }
 
 QTEST_GUILESS_MAIN(TestDatabaseStore)
