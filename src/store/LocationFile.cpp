@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QObject>
+#include <QSaveFile>
 
 using namespace Qt::StringLiterals;
 
@@ -21,9 +22,29 @@ void writeFile(const QString &path, const QByteArray &content)
         throw DatabaseError(QObject::tr("Cannot write %1: %2").arg(path, file.errorString()));
 }
 
+// Writes the whole content or leaves the old file untouched.
+void replaceFile(const QString &path, const QByteArray &content)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() || !file.commit())
+        throw DatabaseError(QObject::tr("Cannot write %1: %2").arg(path, file.errorString()));
+}
+
+void removeFile(const QString &path)
+{
+    QFile file(path);
+    if (file.exists() && !file.remove())
+        throw DatabaseError(QObject::tr("Cannot delete %1: %2").arg(path, file.errorString()));
+}
+
 } // namespace
 
 LocationFile::LocationFile(const QString &homeFolder) : m_home(homeFolder) {}
+
+QString LocationFile::networkDatabase(const QString &folder)
+{
+    return DatabaseLocation::isServerUri(folder) ? folder : folder + u'/' + databaseName;
+}
 
 QString LocationFile::filePath() const
 {
@@ -62,4 +83,43 @@ DatabaseLocation LocationFile::resolve() const
     if (QFile::exists(markerPath()))
         return {text, true};
     return {text + u'/' + databaseName, false};
+}
+
+void LocationFile::writeLocal() const
+{
+    const bool hadMarker = QFile::exists(markerPath());
+    writeFile(markerPath(), {});
+    try {
+        removeFile(filePath());
+    } catch (const DatabaseError &) {
+        // A marker beside a folder path would name no database at the next start.
+        if (!hadMarker)
+            QFile::remove(markerPath());
+        throw;
+    }
+}
+
+void LocationFile::writeNetwork(const QString &folder) const
+{
+    QFile old(filePath());
+    const bool hadFile = old.exists();
+    QByteArray oldContent;
+    if (hadFile) {
+        if (!old.open(QIODevice::ReadOnly))
+            throw DatabaseError(
+                QObject::tr("Cannot read %1: %2").arg(filePath(), old.errorString()));
+        oldContent = old.readAll();
+        old.close();
+    }
+    replaceFile(filePath(), folder.toUtf8());
+    try {
+        removeFile(markerPath());
+    } catch (const DatabaseError &) {
+        // With the marker left, the folder would be taken for the database file itself.
+        if (hadFile)
+            replaceFile(filePath(), oldContent);
+        else
+            QFile::remove(filePath());
+        throw;
+    }
 }

@@ -14,9 +14,22 @@ public:
 
     explicit LocationFile(const QString &homeFolder);
 
+    // The database a station uses in network mode: main.db in `folder`, or the server
+    // when `folder` is a URI.
+    static QString networkDatabase(const QString &folder);
+
     // Reads the location; on the first start writes the local default and the marker.
     // Throws DatabaseError when the files cannot be read or written.
     DatabaseLocation resolve() const;
+
+    // Local mode from the next start on: the marker is created and the location file
+    // removed, so the next start writes the default. Throws DatabaseError; on failure the
+    // files are as they were.
+    void writeLocal() const;
+    // Network mode from the next start on: the location file holds `folder` (or a server
+    // URI) and the marker is removed. Throws DatabaseError; on failure the files are as
+    // they were.
+    void writeNetwork(const QString &folder) const;
 
     QString filePath() const;
     QString markerPath() const;

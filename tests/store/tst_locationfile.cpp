@@ -3,6 +3,7 @@
 #include "QuietWarnings.h"
 #include "TestHome.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTest>
 
@@ -22,6 +23,13 @@ private Q_SLOTS:
     // The first start writes the local default and the marker.
     void firstStartWritesDefault();
     void unwritableHomeIsReported();
+    // A mode written for the next start that the next start reads as another place.
+    void writeThenResolve_data();
+    void writeThenResolve();
+    // A write that fails halfway leaving a marker beside a folder, or a folder without
+    // its marker taken for a database file, instead of the files as they were.
+    void failedWriteKeepsFiles_data();
+    void failedWriteKeepsFiles();
 };
 
 void TestLocationFile::resolve_data()
@@ -83,6 +91,92 @@ void TestLocationFile::unwritableHomeIsReported()
     TestHome home;
     const QString missingFolder = home.file(u"gone/away"_s);
     QVERIFY_THROWS_EXCEPTION(DatabaseError, LocationFile(missingFolder).resolve());
+}
+
+void TestLocationFile::writeThenResolve_data()
+{
+    QTest::addColumn<bool>("startLocal");
+    QTest::addColumn<QString>("folder"); // empty: local mode is written
+    QTest::addColumn<QString>("expectedPath");
+    QTest::addColumn<bool>("expectedLocal");
+
+    for (const bool startLocal : {true, false}) {
+        const char *from = startLocal ? "from local" : "from network";
+        QTest::addRow("local %s", from) << startLocal << QString() << u"<home>/main.db"_s << true;
+        QTest::addRow("folder %s", from)
+            << startLocal << u"/srv/clock"_s << u"/srv/clock/main.db"_s << false;
+        QTest::addRow("server %s", from) << startLocal << u"postgresql://clock@db/chronel"_s
+                                         << u"postgresql://clock@db/chronel"_s << false;
+    }
+}
+
+void TestLocationFile::writeThenResolve()
+{
+    QFETCH(bool, startLocal);
+    QFETCH(QString, folder);
+    QFETCH(QString, expectedPath);
+    QFETCH(bool, expectedLocal);
+    TestHome home;
+    const LocationFile file(home.path());
+    if (startLocal)
+        file.resolve();
+    else
+        home.write(LocationFile::fileName, "/srv/old");
+
+    if (folder.isEmpty())
+        file.writeLocal();
+    else
+        file.writeNetwork(folder);
+    QCOMPARE(QFile::exists(file.markerPath()), folder.isEmpty());
+    if (!folder.isEmpty())
+        QCOMPARE(home.read(LocationFile::fileName), folder.toUtf8());
+
+    const DatabaseLocation location = file.resolve();
+    QCOMPARE(location.path, QString(expectedPath).replace(u"<home>"_s, home.path()));
+    QCOMPARE(location.localMode, expectedLocal);
+}
+
+void TestLocationFile::failedWriteKeepsFiles_data()
+{
+    QTest::addColumn<QByteArray>("content"); // empty: no location file
+    QTest::addColumn<bool>("marker");
+    QTest::addColumn<QString>("blocked"); // the file that is a folder and cannot go
+    QTest::addColumn<bool>("local");      // writeLocal, else writeNetwork
+
+    QTest::newRow("local, location file blocked")
+        << QByteArray() << false << LocationFile::fileName << true;
+    QTest::newRow("local, marker blocked")
+        << QByteArray("/srv/old") << false << LocationFile::markerName << true;
+    QTest::newRow("network, marker blocked")
+        << QByteArray("/data/main.db") << true << LocationFile::markerName << false;
+    QTest::newRow("network, marker blocked, no location file")
+        << QByteArray() << true << LocationFile::markerName << false;
+}
+
+void TestLocationFile::failedWriteKeepsFiles()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(bool, marker);
+    QFETCH(QString, blocked);
+    QFETCH(bool, local);
+    TestHome home;
+    if (!content.isEmpty())
+        home.write(LocationFile::fileName, content);
+    if (marker && blocked != LocationFile::markerName)
+        home.write(LocationFile::markerName, {});
+    QVERIFY(QDir().mkpath(home.file(blocked + u"/keep"_s)));
+    const LocationFile file(home.path());
+
+    if (local)
+        QVERIFY_THROWS_EXCEPTION(DatabaseError, file.writeLocal());
+    else
+        QVERIFY_THROWS_EXCEPTION(DatabaseError, file.writeNetwork(u"/srv/clock"_s));
+    if (blocked != LocationFile::fileName) {
+        QCOMPARE(QFile::exists(file.filePath()), !content.isEmpty());
+        QCOMPARE(home.read(LocationFile::fileName), content);
+    }
+    if (blocked != LocationFile::markerName)
+        QCOMPARE(QFile::exists(file.markerPath()), marker);
 }
 
 QTEST_GUILESS_MAIN(TestLocationFile)

@@ -1,0 +1,139 @@
+#include "SecurityManager.h"
+
+#include "Database.h"
+#include "NameList.h"
+#include "PasswordHash.h"
+#include "Prompter.h"
+#include "ReportedErrors.h"
+#include "Transaction.h"
+
+#include <QObject>
+
+using namespace Qt::StringLiterals;
+
+QStringList SecurityManager::userNames()
+{
+    const QStringList names = NameList::users(m_db);
+    if (names.isEmpty())
+        m_prompter.inform(QObject::tr("Error"),
+                          QObject::tr("No users were found!Please add a user before continuing"),
+                          PromptIcon::Error);
+    return names;
+}
+
+SecurityManager::Outcome SecurityManager::add(const Account &typed)
+{
+    if (!checked(typed))
+        return Outcome::Refused;
+    if (!runReported(m_prompter, [&] {
+            m_db.exec(u"insert into users (username,password) values (?,?)"_s,
+                      {typed.userName, PasswordHash::hash(typed.confirmation)});
+        }))
+        return Outcome::Failed;
+    m_prompter.inform(QObject::tr("Success!"), QObject::tr("User Inserted"),
+                      PromptIcon::Information);
+    return Outcome::Done;
+}
+
+SecurityManager::Outcome SecurityManager::update(const QString &chosen, const Account &typed)
+{
+    if (!checked(typed))
+        return Outcome::Refused;
+    if (chosen.isEmpty()) {
+        refuse(QObject::tr("Error"), QObject::tr("Please select a user to update"));
+        return Outcome::Refused;
+    }
+    int changed = 0;
+    if (!runReported(m_prompter, [&] {
+            changed = m_db.exec(u"update users set username = ?,password = ? where username = ?"_s,
+                                {typed.userName, PasswordHash::hash(typed.confirmation), chosen});
+        }))
+        return Outcome::Failed;
+    if (changed == 0) {
+        refuse(QObject::tr("Error"),
+               QObject::tr("The user %1 no longer exists. Please choose again.").arg(chosen));
+        return Outcome::UserGone;
+    }
+    m_prompter.inform(QObject::tr("Success!"), QObject::tr("User Updated"),
+                      PromptIcon::Information);
+    return Outcome::Done;
+}
+
+SecurityManager::Outcome SecurityManager::remove(const QString &userName, const QString &password)
+{
+    if (userName.isEmpty() || password.isEmpty()) {
+        refuse(QObject::tr("Error"), QObject::tr("Please select and employee to delete"));
+        return Outcome::Refused;
+    }
+    enum class Check
+    {
+        Removed,
+        WrongPassword,
+        LastAccount
+    } check = Check::WrongPassword;
+    if (!runReported(m_prompter, [&] {
+            Transaction transaction(m_db);
+            lockUsers();
+            QVariantList matching;
+            const QList<SqlRow> accounts =
+                m_db.select(u"select password from users where username = ?"_s, {userName});
+            for (const SqlRow &account : accounts) {
+                if (PasswordHash::matches(account[u"password"_s], password))
+                    matching << account[u"password"_s];
+            }
+            if (matching.isEmpty()) {
+                check = Check::WrongPassword;
+                return;
+            }
+            for (const QVariant &stored : std::as_const(matching))
+                m_db.exec(u"delete from users where username = ? and password = ?"_s,
+                          {userName, stored});
+            // Without an account no supervisor could ever log in again.
+            if (m_db.select(u"select username from users"_s).isEmpty()) {
+                check = Check::LastAccount;
+                return;
+            }
+            transaction.commit();
+            check = Check::Removed;
+        }))
+        return Outcome::Failed;
+    if (check == Check::WrongPassword) {
+        refuse(QObject::tr("Error"),
+               QObject::tr("Wrong user name or password. No user was deleted."));
+        return Outcome::Refused;
+    }
+    if (check == Check::LastAccount) {
+        refuse(QObject::tr("Error"),
+               QObject::tr("The last user cannot be deleted. Please add another user first."));
+        return Outcome::Refused;
+    }
+    m_prompter.inform(QObject::tr("Success!"), QObject::tr("User Deleted"),
+                      PromptIcon::Information);
+    return Outcome::Done;
+}
+
+bool SecurityManager::checked(const Account &typed)
+{
+    if (typed.userName.isEmpty() || typed.password.isEmpty() || typed.confirmation.isEmpty()) {
+        refuse(QObject::tr("Error"), QObject::tr("Please make sure values have been entered"));
+        return false;
+    }
+    if (typed.password != typed.confirmation) {
+        refuse(QObject::tr("Error!"), QObject::tr("Please check that passwords match"));
+        return false;
+    }
+    return true;
+}
+
+void SecurityManager::refuse(const QString &caption, const QString &text)
+{
+    m_prompter.inform(caption, text, PromptIcon::Error);
+}
+
+void SecurityManager::lockUsers()
+{
+    // SQLite's immediate transaction already excludes other writers; on PostgreSQL two
+    // stations could otherwise each delete one of the last two accounts.
+    if (m_db.dialect().engine() == SqlDialect::Engine::PostgreSql)
+        m_db.exec(u"lock table users in share row exclusive mode"_s);
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class Database;
+class Prompter;
+
+// Keeps the supervisor accounts. Passwords are stored as hashes only, so an account is
+// changed by giving it a new password and removed only by someone who knows its own.
+class SecurityManager
+{
+public:
+    struct Account
+    {
+        QString userName;
+        QString password;
+        QString confirmation;
+    };
+
+    enum class Outcome
+    {
+        Done,
+        Refused,  // the user was told what is wrong; nothing was written
+        UserGone, // the chosen account was removed since the list was filled
+        Failed,   // a database error, shown with the driver's text
+    };
+
+    SecurityManager(Database &db, Prompter &prompter) : m_db(db), m_prompter(prompter) {}
+
+    // Every user name in list order; tells the user when there is none. Throws
+    // DatabaseError.
+    QStringList userNames();
+
+    Outcome add(const Account &typed);
+    // Gives the account chosen in the list (`chosen`, empty when none) the typed name
+    // and password.
+    Outcome update(const QString &chosen, const Account &typed);
+    // Removes the account whose password is `password`; never the last one.
+    Outcome remove(const QString &userName, const QString &password);
+
+private:
+    bool checked(const Account &typed);
+    void refuse(const QString &caption, const QString &text);
+    // Serialises writers of `users` where the engine does not already.
+    void lockUsers();
+
+    Database &m_db;
+    Prompter &m_prompter;
+};

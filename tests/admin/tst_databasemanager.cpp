@@ -1,0 +1,307 @@
+#include "Database.h"
+#include "DatabaseManager.h"
+#include "DatabaseManagerDialog.h"
+#include "QuietWarnings.h"
+#include "Schema.h"
+#include "ScriptedPrompter.h"
+#include "TestDatabase.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QScopeGuard>
+#include <QTest>
+#include <QTimer>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+using Clearing = DatabaseManager::Clearing;
+using Snapshot = QMap<QString, QStringList>;
+
+const QStringList watched = {u"log"_s,      u"employees"_s,   u"locked"_s,
+                             u"errorlog"_s, u"breaks"_s,      u"usedbreaks"_s,
+                             u"eauth"_s,    u"allloggedin"_s, u"breaksettings"_s};
+
+// A database in use: clockings, two employees, errors and breaks taken today.
+void fill(Database &db)
+{
+    Schema::create(db);
+    db.exec(u"insert into employees (employee,cardnum) values ('Ann','0042'),('Bob','17')"_s);
+    db.exec(u"insert into locked (cardnum,locked) values ('0042','1'),('17','0')"_s);
+    db.exec(u"insert into log (dt,tm,employee,type,cardnum) values "
+            "('03/14/26','08:00:00','Ann','IN','0042'),('03/14/26','09:00:00','Bob','IN','17')"_s);
+    db.exec(u"insert into errorlog (tm,dt,reason,sent) values "
+            "('08:01:00','03/14/26','Invalid card: 99','NO')"_s);
+    db.exec(u"insert into breaks (dt,name,i,out,locked,auth,breaknumber) values "
+            "('03/14/26','0042','10:00:00','10:15:00','-','Y','1')"_s);
+    db.exec(u"insert into usedbreaks (employee,used1,used2,used3) values "
+            "('0042','2','1','0'),('17','0','0','0')"_s);
+    db.exec(u"update eauth set ename = 'Ann', cardnum = '0042'"_s);
+    db.exec(u"insert into allloggedin (dt,cardnum,completed) values ('03/13/26','17','1')"_s);
+}
+
+// Every row of the tables the manager may touch, sorted, so any change shows.
+Snapshot snapshot(Database &db)
+{
+    Snapshot tables;
+    for (const QString &name : watched) {
+        const Schema::Table *table = nullptr;
+        for (const Schema::Table &candidate : Schema::tables()) {
+            if (candidate.name == name)
+                table = &candidate;
+        }
+        QStringList rows;
+        for (const SqlRow &row : db.select(u"select * from "_s + name)) {
+            QStringList values;
+            for (const QString &column : table->columns)
+                values << row[column];
+            rows << values.join(u'|');
+        }
+        rows.sort();
+        tables.insert(name, rows);
+    }
+    return tables;
+}
+
+QString question(Clearing clearing)
+{
+    switch (clearing) {
+    case Clearing::LogIns:
+        return u"This will delete all Login/Logout information.Are you sure?"_s;
+    case Clearing::Employees:
+        return u"All employees will be deleted.Are you sure?"_s;
+    case Clearing::ErrorLog:
+        return u"This will clear the Error Log.Are you sure?"_s;
+    case Clearing::Breaks:
+        return u"This will clear all the recorded breaks.Are you sure?"_s;
+    }
+    return {};
+}
+
+void addClearingRows(const QStringList &engines)
+{
+    const QList<QPair<QString, Clearing>> clearings = {{u"log-ins"_s, Clearing::LogIns},
+                                                       {u"employees"_s, Clearing::Employees},
+                                                       {u"error log"_s, Clearing::ErrorLog},
+                                                       {u"breaks"_s, Clearing::Breaks}};
+    for (const QString &engine : engines) {
+        for (const auto &[name, clearing] : clearings)
+            QTest::addRow("%s %s", qPrintable(name), qPrintable(engine)) << engine << clearing;
+    }
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(DatabaseManager::Clearing)
+
+class TestDatabaseManager : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { failOnUnexpectedWarnings(); }
+    void cleanup()
+    {
+        if (QWidget *modal = QApplication::activeModalWidget())
+            modal->close();
+    }
+
+    // A button that empties the wrong tables, leaves a row behind, drops the break
+    // marks instead of resetting them, or touches anything else.
+    void clearEmptiesItsTables_data();
+    void clearEmptiesItsTables();
+    // An answer other than Yes that still deletes.
+    void noChangesNothing_data();
+    void noChangesNothing();
+    // Empty tables reported as a failure.
+    void emptyTablesStillSucceed_data();
+    void emptyTablesStillSucceed();
+    // A second statement that fails leaving the first one done, or reported as success.
+    void failureUndoesTheWhole_data();
+    void failureUndoesTheWhole();
+    // The breaks button usable while breaks were off at start-up; a click not reaching
+    // the database; Enter doing something.
+    void dialog_data();
+    void dialog();
+};
+
+void TestDatabaseManager::clearEmptiesItsTables_data()
+{
+    QTest::addColumn<QString>("engine");
+    QTest::addColumn<Clearing>("clearing");
+    addClearingRows({u"sqlite"_s, u"postgresql"_s});
+}
+
+void TestDatabaseManager::clearEmptiesItsTables()
+{
+    CHRONEL_FETCH_ENGINE(target);
+    QFETCH(Clearing, clearing);
+    Database db(target.location());
+    fill(db);
+    Snapshot expected = snapshot(db);
+    switch (clearing) {
+    case Clearing::LogIns:
+        expected[u"log"_s].clear();
+        break;
+    case Clearing::Employees:
+        expected[u"employees"_s].clear();
+        expected[u"locked"_s].clear();
+        break;
+    case Clearing::ErrorLog:
+        expected[u"errorlog"_s].clear();
+        break;
+    case Clearing::Breaks:
+        expected[u"breaks"_s].clear();
+        expected[u"usedbreaks"_s] = QStringList{u"0042|0|0|0"_s, u"17|0|0|0"_s};
+        break;
+    }
+    ScriptedPrompter prompter;
+    prompter.expectQuestion(u"Confirm"_s, question(clearing), true);
+    prompter.expectMessage(u"Success"_s, u"Entries Deleted"_s, PromptIcon::Information);
+
+    QVERIFY(DatabaseManager(db, prompter).clear(clearing));
+    QVERIFY2(prompter.scriptDone(), qPrintable(prompter.pending()));
+    QCOMPARE(snapshot(db), expected);
+    QVERIFY(!db.inTransaction());
+}
+
+void TestDatabaseManager::noChangesNothing_data()
+{
+    QTest::addColumn<QString>("engine");
+    QTest::addColumn<Clearing>("clearing");
+    addClearingRows({u"sqlite"_s});
+}
+
+void TestDatabaseManager::noChangesNothing()
+{
+    QFETCH(QString, engine);
+    QFETCH(Clearing, clearing);
+    TestDatabase target(engine);
+    Database db(target.location());
+    fill(db);
+    const Snapshot before = snapshot(db);
+    ScriptedPrompter prompter;
+    prompter.expectQuestion(u"Confirm"_s, question(clearing), false);
+
+    QVERIFY(!DatabaseManager(db, prompter).clear(clearing));
+    QVERIFY2(prompter.scriptDone(), qPrintable(prompter.pending()));
+    QCOMPARE(snapshot(db), before);
+}
+
+void TestDatabaseManager::emptyTablesStillSucceed_data()
+{
+    noChangesNothing_data();
+}
+
+void TestDatabaseManager::emptyTablesStillSucceed()
+{
+    QFETCH(QString, engine);
+    QFETCH(Clearing, clearing);
+    TestDatabase target(engine);
+    Database db(target.location());
+    Schema::create(db);
+    ScriptedPrompter prompter;
+    prompter.expectQuestion(u"Confirm"_s, question(clearing), true);
+    prompter.expectMessage(u"Success"_s, u"Entries Deleted"_s, PromptIcon::Information);
+
+    QVERIFY(DatabaseManager(db, prompter).clear(clearing));
+    QVERIFY2(prompter.scriptDone(), qPrintable(prompter.pending()));
+}
+
+void TestDatabaseManager::failureUndoesTheWhole_data()
+{
+    QTest::addColumn<QString>("engine");
+    QTest::addColumn<Clearing>("clearing");
+    QTest::addColumn<QString>("missingTable"); // the second statement's table
+    for (const QString &engine : {u"sqlite"_s, u"postgresql"_s}) {
+        QTest::addRow("employees %s", qPrintable(engine))
+            << engine << Clearing::Employees << u"locked"_s;
+        QTest::addRow("breaks %s", qPrintable(engine))
+            << engine << Clearing::Breaks << u"usedbreaks"_s;
+    }
+}
+
+void TestDatabaseManager::failureUndoesTheWhole()
+{
+    CHRONEL_FETCH_ENGINE(target);
+    QFETCH(Clearing, clearing);
+    QFETCH(QString, missingTable);
+    Database db(target.location());
+    fill(db);
+    db.exec(u"drop table "_s + missingTable);
+    const int breaks = db.select(u"select name from breaks"_s).size();
+    ScriptedPrompter prompter;
+    prompter.expectQuestion(u"Confirm"_s, question(clearing), true);
+    prompter.expectError();
+
+    QVERIFY(!DatabaseManager(db, prompter).clear(clearing));
+    QVERIFY2(prompter.scriptDone(), qPrintable(prompter.pending()));
+    QVERIFY(!db.inTransaction());
+    QCOMPARE(db.select(u"select employee from employees"_s).size(), 2);
+    QCOMPARE(db.select(u"select name from breaks"_s).size(), breaks);
+}
+
+void TestDatabaseManager::dialog_data()
+{
+    QTest::addColumn<bool>("breaksEnabled");
+    QTest::newRow("breaks on at start-up") << true;
+    QTest::newRow("breaks off at start-up") << false;
+}
+
+void TestDatabaseManager::dialog()
+{
+    QFETCH(bool, breaksEnabled);
+    TestDatabase target(u"sqlite"_s);
+    Database db(target.location());
+    fill(db);
+    ScriptedPrompter prompter;
+    bool checked = false;
+
+    QTimer::singleShot(0, this, [&] {
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        // A failed check must not leave the dialog waiting for a user.
+        const auto closeAtEnd = qScopeGuard([dialog] {
+            if (dialog->isVisible())
+                dialog->reject();
+        });
+        QVERIFY(QTest::qWaitForWindowActive(dialog));
+        QCOMPARE(dialog->windowTitle(), u":: Database Management ::"_s);
+        const QStringList names = {u"clearLogInsButton"_s, u"clearEmployeesButton"_s,
+                                   u"clearErrorLogButton"_s, u"clearBreaksButton"_s};
+        for (const QString &name : names) {
+            auto *button = dialog->findChild<QPushButton *>(name);
+            QVERIFY2(button, qPrintable(name));
+            QVERIFY(!button->autoDefault());
+            QCOMPARE(button->isEnabled(), name != u"clearBreaksButton"_s || breaksEnabled);
+        }
+        auto *employees = dialog->findChild<QPushButton *>(u"clearEmployeesButton"_s);
+        employees->setFocus();
+        QTest::keyClick(employees, Qt::Key_Return);
+        QVERIFY(prompter.seen().isEmpty());
+
+        prompter.expectQuestion(u"Confirm"_s, question(Clearing::Employees), true);
+        prompter.expectMessage(u"Success"_s, u"Entries Deleted"_s, PromptIcon::Information);
+        QTest::mouseClick(employees, Qt::LeftButton);
+        QVERIFY2(prompter.scriptDone(), qPrintable(prompter.pending()));
+        QVERIFY(db.select(u"select employee from employees"_s).isEmpty());
+        QVERIFY(dialog->isVisible());
+
+        // A disabled button takes no click.
+        auto *breaks = dialog->findChild<QPushButton *>(u"clearBreaksButton"_s);
+        if (!breaksEnabled)
+            QTest::mouseClick(breaks, Qt::LeftButton);
+        QCOMPARE(db.select(u"select name from breaks"_s).size(), 1);
+        checked = true;
+        QTest::keyClick(dialog, Qt::Key_Escape);
+        QVERIFY(!dialog->isVisible());
+    });
+    DatabaseManagerDialog::run(db, prompter, breaksEnabled, nullptr);
+    QVERIFY(checked);
+    QVERIFY2(prompter.scriptDone(), qPrintable(prompter.pending()));
+    QCOMPARE(db.select(u"select employee from log"_s).size(), 2);
+}
+
+QTEST_MAIN(TestDatabaseManager)
+#include "tst_databasemanager.moc"

@@ -1,0 +1,179 @@
+#include "Database.h"
+#include "FixedClock.h"
+#include "LocationFile.h"
+#include "QuietWarnings.h"
+#include "Schema.h"
+#include "ScriptedPrompter.h"
+#include "SilentTonePlayer.h"
+#include "StartupValues.h"
+#include "StationCommands.h"
+#include "StationContext.h"
+#include "StationWindow.h"
+#include "TestDatabase.h"
+#include "TestHome.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScopeGuard>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// A running station on a set-up database, as main() builds it.
+struct Station
+{
+    explicit Station(const QString &location, bool breaksOn, bool localMode) : db(location)
+    {
+        Schema::create(db);
+        values.enableBreaks = breaksOn ? u"1"_s : u"0"_s;
+        context.location = {location, localMode};
+    }
+
+    void logIn() { db.exec(u"update tmp set tmp = '1'"_s); }
+    void trigger(StationMenu::Command command) { window.action(command)->trigger(); }
+
+    Database db;
+    FixedClock clock;
+    ScriptedPrompter prompter;
+    SilentTonePlayer tones;
+    StartupValues values;
+    StationContext context{db, prompter, clock, tones, values, {}};
+    StationWindow window{clock, prompter};
+    StationCommands commands{window, context};
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(StationMenu::Command)
+
+class TestSettingsMenus : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { failOnUnexpectedWarnings(); }
+    void cleanup()
+    {
+        if (QWidget *modal = QApplication::activeModalWidget())
+            modal->close();
+    }
+
+    // A command that opens without a supervisor logged in.
+    void gated_data();
+    void gated();
+    // A command left unwired, opening the wrong dialog, or the break clearing not
+    // following the start-up switch.
+    void opens_data();
+    void opens();
+    // An applied network change that does not end the station with exit code 3, or a
+    // mode shown other than the one the station started in.
+    void networkChangeEndsStation();
+};
+
+void TestSettingsMenus::gated_data()
+{
+    QTest::addColumn<StationMenu::Command>("command");
+    QTest::newRow("database manager") << StationMenu::DatabaseManager;
+    QTest::newRow("program options") << StationMenu::ProgramOptions;
+    QTest::newRow("network options") << StationMenu::NetworkOptions;
+}
+
+void TestSettingsMenus::gated()
+{
+    QFETCH(StationMenu::Command, command);
+    TestDatabase target(u"sqlite"_s);
+    Station station(target.location(), true, true);
+    station.prompter.expectMessage(u"Authorisation"_s,
+                                   u"Sorry you do not have access to this function"_s,
+                                   PromptIcon::Exclamation);
+    QVERIFY(station.window.action(command)->isEnabled());
+    station.trigger(command);
+    QVERIFY2(station.prompter.scriptDone(), qPrintable(station.prompter.pending()));
+}
+
+void TestSettingsMenus::opens_data()
+{
+    QTest::addColumn<StationMenu::Command>("command");
+    QTest::addColumn<bool>("breaksOn");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("database manager, breaks on")
+        << StationMenu::DatabaseManager << true << u":: Database Management ::"_s;
+    QTest::newRow("database manager, breaks off")
+        << StationMenu::DatabaseManager << false << u":: Database Management ::"_s;
+    QTest::newRow("program options")
+        << StationMenu::ProgramOptions << false << u":: Program Options ::"_s;
+    QTest::newRow("network options")
+        << StationMenu::NetworkOptions << false << u":: Network Options ::"_s;
+}
+
+void TestSettingsMenus::opens()
+{
+    QFETCH(StationMenu::Command, command);
+    QFETCH(bool, breaksOn);
+    QFETCH(QString, title);
+    TestHome home;
+    TestDatabase target(u"sqlite"_s);
+    Station station(target.location(), breaksOn, true);
+    station.logIn();
+    QString shown;
+    bool clearsBreaks = false;
+    QTimer::singleShot(0, this, [&] {
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        const auto closeAtEnd = qScopeGuard([dialog] {
+            if (dialog->isVisible())
+                dialog->reject();
+        });
+        shown = dialog->windowTitle();
+        if (auto *breaks = dialog->findChild<QPushButton *>(u"clearBreaksButton"_s))
+            clearsBreaks = breaks->isEnabled();
+    });
+    station.trigger(command);
+    QCOMPARE(shown, title);
+    QCOMPARE(clearsBreaks, command == StationMenu::DatabaseManager && breaksOn);
+    QVERIFY(station.prompter.seen().isEmpty());
+}
+
+void TestSettingsMenus::networkChangeEndsStation()
+{
+    TestHome home;
+    TestDatabase target(u"sqlite"_s);
+    Station station(target.location(), false, false);
+    station.logIn();
+    QSignalSpy exits(&station.window, &StationWindow::exitRequested);
+    QString mode;
+    QTimer::singleShot(0, this, [&] {
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        const auto closeAtEnd = qScopeGuard([dialog] {
+            if (dialog->isVisible())
+                dialog->reject();
+        });
+        mode = dialog->findChild<QLineEdit *>(u"modeField"_s)->text();
+        auto *local = dialog->findChild<QRadioButton *>(u"localRadio"_s);
+        QTest::mouseClick(local, Qt::LeftButton, {}, QPoint(5, local->height() / 2));
+        station.prompter.expectMessage(
+            u"Changes"_s,
+            u"Chronel will now exit for changes to take effect.Please re-run Chronel!"_s,
+            PromptIcon::Information);
+        QTest::mouseClick(dialog->findChild<QPushButton *>(u"applyButton"_s), Qt::LeftButton);
+    });
+    station.trigger(StationMenu::NetworkOptions);
+    QVERIFY2(station.prompter.scriptDone(), qPrintable(station.prompter.pending()));
+    QCOMPARE(mode, u"Network Mode"_s);
+    QCOMPARE(exits.size(), 1);
+    QCOMPARE(exits.first().first().toInt(), 3);
+    QVERIFY(QFile::exists(home.file(LocationFile::markerName)));
+    QVERIFY(!QFile::exists(home.file(LocationFile::fileName)));
+}
+
+QTEST_MAIN(TestSettingsMenus)
+#include "tst_settingsmenus.moc"
