@@ -1,0 +1,134 @@
+#include "BreakOccurrenceReport.h"
+
+#include "BreakOccurrences.h"
+#include "Clock.h"
+#include "CompanyRecord.h"
+#include "Database.h"
+#include "NameList.h"
+#include "Prompter.h"
+#include "ReportDates.h"
+#include "ReportFile.h"
+#include "ReportMessages.h"
+#include "ReportPage.h"
+#include "ReportedErrors.h"
+#include "StartupValues.h"
+
+#include <QObject>
+
+using namespace Qt::StringLiterals;
+
+QStringList BreakOccurrenceReport::employeeNames()
+{
+    return NameList::employees(m_db);
+}
+
+bool BreakOccurrenceReport::run(const Options &options)
+{
+    if (options.employee.isEmpty()) {
+        ReportMessages::refuse(m_prompter,
+                               QObject::tr("Please select an employee before continuing"));
+        return false;
+    }
+    // Looked up before the file is opened, so a failure leaves the last page intact.
+    const std::optional<QString> card = cardOf(options.employee);
+    if (!card)
+        return false;
+    return ReportFile::write(m_prompter, [&](ReportPage &page) {
+        const BreakOccurrences found = occurrences(*card, options);
+        writeFrame(page, options);
+        writeBreaks(page, found);
+        return true;
+    });
+}
+
+std::optional<QString> BreakOccurrenceReport::cardOf(const QString &employee)
+{
+    QList<SqlRow> rows;
+    if (!runReported(m_prompter, [&] {
+            rows = m_db.select(u"select cardnum from employees where employee = ? order by id"_s,
+                               {employee});
+        }))
+        return std::nullopt;
+    if (rows.isEmpty()) {
+        m_prompter.inform(
+            QObject::tr("Error!"),
+            QObject::tr("The employee %1 no longer exists. Please choose again.").arg(employee),
+            PromptIcon::Error);
+        return std::nullopt;
+    }
+    return rows.first()[u"cardnum"_s];
+}
+
+BreakOccurrences BreakOccurrenceReport::occurrences(const QString &card, const Options &options)
+{
+    QVariantList values = ReportDates::rangeValues(options.start, options.end);
+    values << card;
+    const QList<SqlRow> found = m_db.select(
+        u"select dt,i,out,breaknumber from breaks where "_s + ReportDates::rangeCondition(u"dt"_s) +
+            u" and name = ?"_s + ReportDates::chronologicalOrder(u"dt"_s, u"i"_s),
+        values);
+    QList<BreakOccurrences::Break> breaks;
+    for (const SqlRow &row : found)
+        breaks.append({row[u"dt"_s], row[u"breaknumber"_s], row[u"i"_s], row[u"out"_s]});
+    return BreakOccurrences(breaks, breaksADay(), m_values.breakNames);
+}
+
+void BreakOccurrenceReport::writeFrame(ReportPage &page, const Options &options)
+{
+    const QString period =
+        Clock::dateText(options.start) + u" to "_s + Clock::dateText(options.end);
+    page.open(u"::Break occurances for "_s + options.employee + u" for "_s + period + u"::"_s,
+              u"Break times  for "_s + options.employee + u" for "_s + period);
+    page.company(ReportPage::CompanyLine::WorksFor, CompanyRecord::load(m_db).name);
+    page.rule();
+}
+
+// The header cells of both tables stand without a row around them and the last table is
+// left open, as the page always was.
+void BreakOccurrenceReport::writeBreaks(ReportPage &page, const BreakOccurrences &found) const
+{
+    page.sectionHeading(u"Incomplete Breaks recorded"_s);
+    page.tableOpen(417);
+    writeCells(page, {u"<th width=126 scope=col>Date</th>"_s,
+                      u"<th width=126 scope=col>Break Name</th>"_s,
+                      u"<th width=143 scope=col>Break Start time</th>"_s});
+    const int count = breaksADay();
+    if (count == 0)
+        return;
+    for (const BreakOccurrences::Line &line : found.incomplete())
+        page.row(line.cells);
+    page.tableClose();
+
+    page.sectionHeading(u"Completed break records"_s);
+    page.tableOpen(900);
+    if (count == 1) {
+        writeCells(page, {u"<th width=95 scope=col>Date</th>"_s,
+                          u"<th width=125 scope=col>Break Name</th>"_s,
+                          u"<th width=100 scope=col>Break Started</th>"_s,
+                          u"<th width=100 scope=col>Break Ended</th>"_s,
+                          u"<th width=120 scope=col>Total Break Time</th>"_s});
+    } else {
+        writeCells(page, {u"<th width=95 scope=col>Date</th>"_s});
+        for (int number = 1; number <= count; ++number)
+            writeCells(page, {u"<th width=110 scope=col>Break %1 Started</th>"_s.arg(number),
+                              u"<th width=110 scope=col>Break %1 Ended</th>"_s.arg(number)});
+        writeCells(page, {u"<th width=125 scope=col>Total Break Time</th>"_s});
+    }
+    for (const BreakOccurrences::Line &line : found.completed())
+        page.row(line.cells, line.closed ? ReportPage::RowEnd::Closed : ReportPage::RowEnd::Open);
+}
+
+void BreakOccurrenceReport::writeCells(ReportPage &page, const QStringList &cells)
+{
+    for (const QString &cell : cells)
+        page.markup(cell);
+}
+
+int BreakOccurrenceReport::breaksADay() const
+{
+    for (int count = 1; count <= 3; ++count) {
+        if (m_values.numberOfBreaks == QString::number(count))
+            return count;
+    }
+    return 0;
+}

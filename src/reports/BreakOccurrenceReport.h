@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+class BreakOccurrences;
+class Database;
+class Prompter;
+class ReportPage;
+struct StartupValues;
+
+// One employee's breaks over a period: those begun and never ended, and the completed
+// ones with their durations, a day's breaks side by side when there are several a day.
+class BreakOccurrenceReport
+{
+public:
+    struct Options
+    {
+        QString employee; // empty when none is chosen
+        QDate start;
+        QDate end;
+    };
+
+    // `values` gives the number of breaks a day and their names, as read at start-up.
+    BreakOccurrenceReport(Database &db, Prompter &prompter, const StartupValues &values)
+        : m_db(db), m_prompter(prompter), m_values(values)
+    {
+    }
+
+    // Every employee name, in the order the list shows them. Throws DatabaseError.
+    QStringList employeeNames();
+
+    // Checks the options and writes the page; true when it is ready for the viewer.
+    bool run(const Options &options);
+
+private:
+    std::optional<QString> cardOf(const QString &employee);
+    BreakOccurrences occurrences(const QString &card, const Options &options);
+    void writeFrame(ReportPage &page, const Options &options);
+    void writeBreaks(ReportPage &page, const BreakOccurrences &found) const;
+    static void writeCells(ReportPage &page, const QStringList &cells);
+    int breaksADay() const;
+
+    Database &m_db;
+    Prompter &m_prompter;
+    const StartupValues &m_values;
+};

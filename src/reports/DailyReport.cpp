@@ -1,0 +1,90 @@
+#include "DailyReport.h"
+
+#include "Clock.h"
+#include "CompanyRecord.h"
+#include "Database.h"
+#include "ReportDates.h"
+#include "ReportFile.h"
+#include "ReportMessages.h"
+#include "ReportPage.h"
+#include "StartupValues.h"
+
+#include <QObject>
+
+using namespace Qt::StringLiterals;
+
+bool DailyReport::run(const Options &options)
+{
+    if (!options.logIns && !options.logOuts) {
+        ReportMessages::refuse(m_prompter,
+                               QObject::tr("Please select either log option before continuing"));
+        return false;
+    }
+    const QString date = Clock::dateText(options.date);
+    return ReportFile::write(m_prompter, [&](ReportPage &page) {
+        page.open(u"::Daily Report for "_s + date + u"::"_s, u"Daily Report for the "_s + date);
+        page.company(ReportPage::CompanyLine::EmployeesOf, CompanyRecord::load(m_db).name);
+        page.rule();
+        // With both lists an empty one is still shown; a single list stops at no rows.
+        const bool both = options.logIns && options.logOuts;
+        if (options.logIns && !writeLogSection(page, u"IN"_s, date, !both))
+            return false;
+        if (options.logOuts && !writeLogSection(page, u"OUT"_s, date, !both))
+            return false;
+        if (both)
+            page.bodyClose();
+        if (options.breaks)
+            writeBreaks(page, date);
+        return true;
+    });
+}
+
+bool DailyReport::writeLogSection(ReportPage &page, const QString &type, const QString &date,
+                                  bool stopWhenEmpty)
+{
+    page.sectionHeading(type == u"IN"_s ? u"Log-in's"_s : u"Log-outs's"_s);
+    const QList<SqlRow> rows =
+        m_db.select(u"select dt,tm,employee from log where dt = ? and type = ?"_s +
+                        ReportDates::chronologicalOrder(u"dt"_s, u"tm"_s, u"id"_s),
+                    {date, type});
+    if (stopWhenEmpty && rows.isEmpty()) {
+        ReportMessages::noResultsForDate(m_prompter);
+        return false;
+    }
+    page.tableHead(445, {u"\r\n<th width=115 scope=col>Date</th>"_s,
+                         u"\r\n<th width=103 scope=col>Time </th>"_s,
+                         u"\r\n<th width=205 scope=col>Employee</th>"_s});
+    for (const SqlRow &row : rows)
+        page.row({row[u"dt"_s], row[u"tm"_s], row[u"employee"_s]});
+    page.tableClose();
+    return true;
+}
+
+void DailyReport::writeBreaks(ReportPage &page, const QString &date)
+{
+    page.sectionHeading(u"Breaks"_s);
+    page.tableHead(450, {u"\r\n<th width=115 scope=col>Break Name</th>"_s,
+                         u"\r\n<th width=115 scope=col>Employee</th>"_s,
+                         u"\r\n<th width=103 scope=col>Started</th>"_s,
+                         u"\r\n<th width=205 scope=col>Ended</th>"_s});
+    const QStringList counts = {u"1"_s, u"2"_s, u"3"_s};
+    const int breaksADay = int(counts.indexOf(m_values.numberOfBreaks)) + 1;
+    // Any other number of breaks lists none and leaves the table open, as it always has.
+    if (breaksADay == 0)
+        return;
+    for (int number = 1; number <= breaksADay; ++number) {
+        const QList<SqlRow> breaks = m_db.select(
+            u"select i,out,name from breaks where breaknumber = ? and dt = ? order by i,out,name"_s,
+            {QString::number(number), date});
+        for (const SqlRow &taken : breaks) {
+            // A card without an employee row any more shows an empty name.
+            const QList<SqlRow> employee =
+                m_db.select(u"select employee from employees where cardnum = ? order by id"_s,
+                            {taken[u"name"_s]});
+            page.row({m_values.breakNames.value(number - 1),
+                      employee.isEmpty() ? QString() : employee.first()[u"employee"_s],
+                      taken[u"i"_s], taken[u"out"_s]});
+        }
+    }
+    page.tableClose();
+}

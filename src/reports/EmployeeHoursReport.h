@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+
+class Database;
+class Prompter;
+class ReportPage;
+class WorkedDays;
+
+// One employee's days over a range of dates: the days missing a log-in, those missing a
+// log-out, and the hours worked on each complete day.
+class EmployeeHoursReport
+{
+public:
+    struct Options
+    {
+        QString employee; // empty when none is chosen
+        QDate start;
+        QDate end;
+    };
+
+    EmployeeHoursReport(Database &db, Prompter &prompter) : m_db(db), m_prompter(prompter) {}
+
+    // Every employee name, in the order the list shows them. Throws DatabaseError.
+    QStringList employeeNames();
+
+    // Checks the options and writes the page; true when it is ready for the viewer.
+    bool run(const Options &options);
+
+private:
+    WorkedDays workedDays(const Options &options);
+    void writeFrame(ReportPage &page, const Options &options);
+    static void writeDates(ReportPage &page, const QString &section, const QStringList &dates);
+    static void writeValidDays(ReportPage &page, const WorkedDays &days);
+
+    Database &m_db;
+    Prompter &m_prompter;
+};

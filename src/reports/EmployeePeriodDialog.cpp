@@ -1,0 +1,65 @@
+#include "EmployeePeriodDialog.h"
+
+#include "Clock.h"
+#include "DatePicker.h"
+#include "NameListWidget.h"
+
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+EmployeePeriodDialog::EmployeePeriodDialog(const QString &title, const QString &groupTitle,
+                                           const QString &runCaption, const Clock &clock,
+                                           QWidget *parent)
+    : ReportDialog(title, parent)
+{
+    auto *group = new QGroupBox(groupTitle, this);
+    m_employees = new NameListWidget(tr("Employee"), group);
+    m_employees->setObjectName(u"employeeList"_s);
+
+    auto *dates = new QFormLayout;
+    m_start = new DatePicker(clock.now().date(), group);
+    m_start->setObjectName(u"startDate"_s);
+    m_start->setAccessibleName(tr("Starting Date"));
+    dates->addRow(tr("Starting Date:"), m_start);
+    m_end = new DatePicker(clock.now().date(), group);
+    m_end->setObjectName(u"endDate"_s);
+    m_end->setAccessibleName(tr("Ending Date"));
+    dates->addRow(tr("Ending Date:"), m_end);
+
+    auto *choices = new QVBoxLayout(group);
+    choices->addWidget(m_employees, 1);
+    choices->addLayout(dates);
+
+    auto *column = new QVBoxLayout;
+    column->addWidget(group, 1);
+    column->addWidget(makeRunButton(runCaption, [this] { return runReport(); }), 0, Qt::AlignRight);
+    auto *layout = new QHBoxLayout(this);
+    layout->addWidget(makePicture());
+    layout->addLayout(column, 1);
+}
+
+void EmployeePeriodDialog::setNames(const QStringList &names)
+{
+    m_employees->setNames(names);
+}
+
+QString EmployeePeriodDialog::chosenName() const
+{
+    return m_employees->chosenName();
+}
+
+QDate EmployeePeriodDialog::start() const
+{
+    return m_start->date();
+}
+
+QDate EmployeePeriodDialog::end() const
+{
+    return m_end->date();
+}

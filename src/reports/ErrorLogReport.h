@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QDate>
+
+class Database;
+class Prompter;
+
+// The events of the error log on one day, written to the report file.
+class ErrorLogReport
+{
+public:
+    ErrorLogReport(Database &db, Prompter &prompter) : m_db(db), m_prompter(prompter) {}
+
+    // True when the page was written whole and can be viewed.
+    bool run(const QDate &date);
+
+private:
+    Database &m_db;
+    Prompter &m_prompter;
+};

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+
+class Database;
+class Prompter;
+class ReportPage;
+
+// The employees without a log-in, without a log-out, or both lists, on one day, written
+// to the report file. Employees are matched to their clockings by name.
+class NoClockReport
+{
+public:
+    struct Options
+    {
+        QDate date;
+        bool noClockIns = false;
+        bool noClockOuts = false;
+    };
+
+    NoClockReport(Database &db, Prompter &prompter) : m_db(db), m_prompter(prompter) {}
+
+    // True when the page was written whole and can be viewed.
+    bool run(const Options &options);
+
+private:
+    bool writeSection(ReportPage &page, const QString &type, const QString &date);
+
+    Database &m_db;
+    Prompter &m_prompter;
+};

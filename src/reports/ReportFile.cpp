@@ -1,0 +1,82 @@
+#include "ReportFile.h"
+
+#include "ChronelHome.h"
+#include "Prompter.h"
+#include "ReportPage.h"
+#include "ReportedErrors.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString pictureResource = u":/reports/wi0122-48.gif"_s;
+
+// A page without its picture is still a whole page, so a failure here is not reported.
+void placePicture()
+{
+    const QString target = ReportFile::picturePath();
+    QFile picture(pictureResource);
+    if (QFileInfo(target).size() == picture.size())
+        return;
+    QDir().mkpath(QFileInfo(target).path());
+    QFile::remove(target);
+    if (picture.copy(target))
+        QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                                          QFile::ReadOther);
+}
+
+void reportFileError(Prompter &prompter, const QString &path, const QString &reason)
+{
+    prompter.inform(QObject::tr("Error"),
+                    QObject::tr("The report could not be written to %1: %2")
+                        .arg(QDir::toNativeSeparators(path), reason),
+                    PromptIcon::Error);
+}
+
+} // namespace
+
+namespace ReportFile {
+
+QString path()
+{
+    return ChronelHome::filePath(u"report.html"_s);
+}
+
+QString picturePath()
+{
+    return ChronelHome::filePath(u"chronel/wi0122-48.gif"_s);
+}
+
+bool write(Prompter &prompter, const std::function<bool(ReportPage &)> &body)
+{
+    QString target;
+    if (!runReported(prompter, [&] { target = path(); }))
+        return false;
+
+    QSaveFile file(target);
+    if (!file.open(QIODevice::WriteOnly)) {
+        reportFileError(prompter, target, file.errorString());
+        return false;
+    }
+    ReportPage page(file);
+    bool complete = false;
+    const bool noDatabaseError = runReported(prompter, [&] { complete = body(page); });
+    if (!page.ok()) {
+        file.cancelWriting();
+        reportFileError(prompter, target, page.errorString());
+        return false;
+    }
+    if (!file.commit()) {
+        reportFileError(prompter, target, file.errorString());
+        return false;
+    }
+    placePicture();
+    return noDatabaseError && complete;
+}
+
+} // namespace ReportFile
