@@ -1,9 +1,24 @@
 #include "StationCommands.h"
 
+#include "BreakOccurrenceDialog.h"
+#include "BreakOptionsDialog.h"
 #include "Clock.h"
 #include "CompanySetupDialog.h"
+#include "DailyReportDialog.h"
+#include "DatabaseManagerDialog.h"
+#include "EarlyLateLeaversDialog.h"
+#include "EmployeeHoursDialog.h"
+#include "EmployeeManagerDialog.h"
+#include "ErrorLogReportDialog.h"
+#include "IndividualReportDialog.h"
 #include "LoginDialog.h"
+#include "ManualBreakEntryDialog.h"
 #include "ManualClockingDialog.h"
+#include "MonthlyReportDialog.h"
+#include "NetworkOptionsDialog.h"
+#include "NoClockReportDialog.h"
+#include "ProgramOptionsDialog.h"
+#include "SecurityManagerDialog.h"
 #include "StartupValues.h"
 #include "StationContext.h"
 #include "StationWindow.h"
@@ -16,7 +31,8 @@ StationCommands::StationCommands(StationWindow &window, StationContext &context)
       m_globalClocking(context.db, context.prompter),
       m_automaticClocking(m_globalClocking, context.prompter, context.values.autoLogInTime,
                           context.values.autoLogOutTime, context.clock.now()),
-      m_clocking(context, {})
+      m_clocking(context, [this] { m_breaks.openBreakDialog(m_context.currentCardNumber); }),
+      m_breaks(context.db, context.prompter, context.clock, context.values, &window)
 {
     connect(&window, &StationWindow::cardEntered, this, &StationCommands::clockCard);
     connect(&window, &StationWindow::ticked, this,
@@ -26,11 +42,61 @@ StationCommands::StationCommands(StationWindow &window, StationContext &context)
     window.setCommandHandler(StationMenu::LogOut, [this] { m_login.logOut(); });
     addGated(StationMenu::ForceLogIn, [this] { m_globalClocking.forceLogIn(); });
     addGated(StationMenu::ForceLogOut, [this] { m_globalClocking.forceLogOut(); });
-    addGated(StationMenu::CompanySetup, [this] {
-        CompanySetupDialog::run(m_context.db, m_context.prompter, &m_window);
+    addGated(StationMenu::CompanySetup,
+             [this] { CompanySetupDialog::run(m_context.db, m_context.prompter, &m_window); });
+    addGated(StationMenu::EmployeeManager, [this] {
+        EmployeeManagerDialog::run(m_context.db, m_context.prompter, m_chosenEmployee, &m_window);
+    });
+    addGated(StationMenu::SecurityManager,
+             [this] { SecurityManagerDialog::run(m_context.db, m_context.prompter, &m_window); });
+    addGated(StationMenu::DatabaseManager, [this] {
+        DatabaseManagerDialog::run(m_context.db, m_context.prompter, m_context.values.breaksOn(),
+                                   &m_window);
+    });
+    addGated(StationMenu::ProgramOptions,
+             [this] { ProgramOptionsDialog::run(m_context.db, m_context.prompter, &m_window); });
+    addGated(StationMenu::NetworkOptions, [this] {
+        // The new location is read at the next start only, so the program ends here.
+        if (NetworkOptionsDialog::run(m_context.prompter, m_context.location.localMode,
+                                      m_networkChoice, &m_window))
+            Q_EMIT m_window.exitRequested(3);
     });
     addGated(StationMenu::ManualLogInOut, [this] {
         ManualClockingDialog::run(m_context.db, m_context.prompter, m_context.clock, &m_window);
+    });
+    addGated(StationMenu::AuthorizeBreak, [this] { m_breaks.authorizeBreakRequest(); });
+    addGated(StationMenu::DailyReport, [this] {
+        DailyReportDialog::run(m_context.db, m_context.prompter, m_context.clock, m_context.values,
+                               &m_window);
+    });
+    addGated(StationMenu::MonthlyReport, [this] {
+        MonthlyReportDialog::run(m_context.db, m_context.prompter, m_context.clock, &m_window);
+    });
+    addGated(StationMenu::IndividualReport, [this] {
+        IndividualReportDialog::run(m_context.db, m_context.prompter, m_context.clock, &m_window);
+    });
+    addGated(StationMenu::NoClockReport, [this] {
+        NoClockReportDialog::run(m_context.db, m_context.prompter, m_context.clock, &m_window);
+    });
+    addGated(StationMenu::ErrorLogReport, [this] {
+        ErrorLogReportDialog::run(m_context.db, m_context.prompter, m_context.clock, &m_window);
+    });
+    addGated(StationMenu::EarlyLateReport, [this] {
+        EarlyLateLeaversDialog::run(m_context.db, m_context.prompter, m_context.clock, &m_window);
+    });
+    addGated(StationMenu::EmployeeHoursReport, [this] {
+        EmployeeHoursDialog::run(m_context.db, m_context.prompter, m_context.clock, &m_window);
+    });
+    addGated(StationMenu::BreakReport, [this] {
+        BreakOccurrenceDialog::run(m_context.db, m_context.prompter, m_context.clock,
+                                   m_context.values, &m_window);
+    });
+    addGated(StationMenu::BreakOptions, [this] {
+        BreakOptionsDialog::run(m_context.db, m_context.prompter, m_breakCount, &m_window);
+    });
+    addGated(StationMenu::ManualBreakEntry, [this] {
+        ManualBreakEntryDialog::run(m_context.db, m_context.prompter, m_context.clock,
+                                    m_context.values, &m_window);
     });
 }
 

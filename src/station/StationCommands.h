@@ -2,8 +2,11 @@
 
 #include "AccessGate.h"
 #include "AutomaticClocking.h"
+#include "BreakCommands.h"
 #include "ClockingTransaction.h"
+#include "EmployeeManager.h"
 #include "GlobalClocking.h"
+#include "NetworkOptions.h"
 #include "StationMenu.h"
 #include "SupervisorLogin.h"
 
@@ -35,4 +38,11 @@ private:
     GlobalClocking m_globalClocking;
     AutomaticClocking m_automaticClocking;
     ClockingTransaction m_clocking;
+    BreakCommands m_breaks;
+    // The mode chosen in the network options, kept for the run until applied.
+    NetworkOptions::Choice m_networkChoice = NetworkOptions::Choice::None;
+    // The employee last chosen in the employee manager, kept for the run.
+    std::optional<EmployeeManager::Employee> m_chosenEmployee;
+    // The break count last chosen in the break options, kept for the run.
+    QString m_breakCount;
 };

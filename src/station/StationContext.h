@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DatabaseLocation.h"
+
 #include <QString>
 
 class Clock;
@@ -18,4 +20,6 @@ struct StationContext
     const StartupValues &values;
     // The card number of the last Enter in the card field; the break dialogs read it.
     QString currentCardNumber;
+    // Where the database was found at start; a change applies at the next start.
+    DatabaseLocation location = {};
 };

@@ -1,4 +1,5 @@
 #include "AudioTonePlayer.h"
+#include "BreakRequestNotices.h"
 #include "Clock.h"
 #include "Database.h"
 #include "MessageBoxPrompter.h"
@@ -9,6 +10,7 @@
 #include "StationWindow.h"
 
 #include <QApplication>
+#include <QDebug>
 
 using namespace Qt::StringLiterals;
 
@@ -33,9 +35,14 @@ int main(int argc, char *argv[])
     SystemClock clock;
     AudioTonePlayer tones;
     StationContext context{*db, prompter, clock, tones, startup.values(), {}};
+    context.location = startup.location();
     StationWindow window(clock, prompter);
     prompter.setParent(&window);
     StationCommands commands(window, context);
+    // Break requests sent from any station are shown here; the station runs on without.
+    BreakRequestNotices breakRequests;
+    if (!breakRequests.listen())
+        qWarning().noquote() << "Break requests cannot be received:" << breakRequests.errorString();
     QObject::connect(&window, &StationWindow::exitRequested, &app,
                      [](int exitCode) { QCoreApplication::exit(exitCode); });
     window.show();

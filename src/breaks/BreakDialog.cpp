@@ -1,0 +1,155 @@
+#include "BreakDialog.h"
+
+#include "ManualBreakAuthorizationDialog.h"
+#include "StartupValues.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QPushButton *addButton(QWidget *parent, const QString &text, const QString &objectName)
+{
+    auto *button = new QPushButton(text, parent);
+    button->setObjectName(objectName);
+    button->setAutoDefault(false);
+    return button;
+}
+
+} // namespace
+
+BreakDialog::BreakDialog(const BreakContext &context, const QString &card, QWidget *parent,
+                         std::chrono::milliseconds pollInterval)
+    : QDialog(parent), m_context(context), m_card(card),
+      m_recording(context.db, context.prompter, context.clock, context.values),
+      m_request(context.db, context.prompter, context.messenger, context.values.managerAddress),
+      m_authorization(context.db, context.prompter, card)
+{
+    setWindowTitle(tr(":: Break Authorization ::"));
+    m_poll = new QTimer(this);
+    m_poll->setObjectName(u"authorizationPoll"_s);
+    m_poll->setInterval(pollInterval);
+    connect(m_poll, &QTimer::timeout, this, &BreakDialog::poll);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(buildOptionsGroup());
+
+    if (context.values.authorisationOn()) {
+        m_cardField->setEnabled(false);
+        m_poll->start();
+    } else {
+        m_send->setEnabled(false);
+        m_manual->setEnabled(false);
+        m_cardField->setFocus();
+    }
+}
+
+QWidget *BreakDialog::buildOptionsGroup()
+{
+    auto *group = new QGroupBox(tr("Options"), this);
+    auto *picture = new QLabel(group);
+    picture->setPixmap(QPixmap(u":/chronel/chronel.png"_s));
+    picture->setAlignment(Qt::AlignTop);
+
+    m_send = addButton(group, tr("Send Authorization Request"), u"sendRequestButton"_s);
+    connect(m_send, &QPushButton::clicked, this, &BreakDialog::sendRequest);
+    m_manual = addButton(group, tr("Manual Authorization"), u"manualAuthorizationButton"_s);
+    connect(m_manual, &QPushButton::clicked, this, &BreakDialog::authorizeHere);
+
+    m_cardField = new QLineEdit(group);
+    m_cardField->setObjectName(u"breakCardField"_s);
+    m_cardField->setAccessibleName(tr("Card number"));
+    m_cardField->setAlignment(Qt::AlignCenter);
+    m_cardField->setEchoMode(QLineEdit::Password);
+
+    auto *logArea = new QGroupBox(tr("Log Area:"), group);
+    m_status = new QLineEdit(logArea);
+    m_status->setObjectName(u"statusLine"_s);
+    m_status->setAccessibleName(tr("Log Area:"));
+    m_status->setReadOnly(true);
+    auto *logLayout = new QVBoxLayout(logArea);
+    logLayout->addWidget(m_status);
+
+    auto *controls = new QVBoxLayout;
+    controls->addWidget(m_send);
+    controls->addWidget(m_manual);
+    controls->addWidget(m_cardField);
+    controls->addWidget(logArea);
+    auto *layout = new QHBoxLayout(group);
+    layout->addWidget(picture);
+    layout->addLayout(controls, 1);
+    return group;
+}
+
+void BreakDialog::run(const BreakContext &context, const QString &card, QWidget *parent)
+{
+    BreakDialog dialog(context, card, parent);
+    dialog.exec();
+}
+
+void BreakDialog::done(int result)
+{
+    if (!m_closed) {
+        m_closed = true;
+        m_poll->stop();
+        m_authorization.close();
+    }
+    QDialog::done(result);
+}
+
+void BreakDialog::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        record();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void BreakDialog::record()
+{
+    const QString typed = m_cardField->text();
+    m_cardField->clear();
+    m_recording.record(typed, m_card);
+}
+
+void BreakDialog::sendRequest()
+{
+    if (m_request.send())
+        m_status->setText(tr("Please wait while your break request is being authorized"));
+}
+
+void BreakDialog::authorizeHere()
+{
+    const std::optional<QString> granted =
+        ManualBreakAuthorizationDialog::run(m_context.db, m_context.prompter, this);
+    if (granted)
+        m_authorization.grantedAtStation(*granted);
+}
+
+void BreakDialog::poll()
+{
+    // Not again while an error about the last look is still open.
+    m_poll->stop();
+    if (m_authorization.poll())
+        unlock();
+    else if (!m_closed)
+        m_poll->start();
+}
+
+void BreakDialog::unlock()
+{
+    m_cardField->setEnabled(true);
+    m_send->setEnabled(false);
+    m_manual->setEnabled(false);
+    m_cardField->setFocus();
+    m_status->setText(tr("Your break request was successfully authorized"));
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <optional>
+
+class Clock;
+class Database;
+class Prompter;
+struct StartupValues;
+
+// Enter in the break dialog: the card entered again starts the employee's next break
+// of the day or ends the running one. How far the employee has come lives in
+// `usedbreaks`, so any station on the database carries on where another left off.
+class BreakRecording
+{
+public:
+    enum class Outcome
+    {
+        Nothing, // wrong or empty card, breaks used up, or no break set up
+        Started,
+        Ended,
+        Failed, // a database error, shown with the driver's text; nothing written
+    };
+
+    BreakRecording(Database &db, Prompter &prompter, const Clock &clock,
+                   const StartupValues &values)
+        : m_db(db), m_prompter(prompter), m_clock(clock), m_values(values)
+    {
+    }
+
+    // `typed` is what the card field held; `card` is the employee the dialog is for.
+    Outcome record(const QString &typed, const QString &card);
+
+    // The breaks a day has by the start-up values: 0 to 3.
+    int breaksPerDay() const;
+    QString breakName(int number) const;
+
+private:
+    struct Event
+    {
+        int number = 0;
+        bool start = true;
+    };
+
+    std::optional<Event> write(const QString &card);
+    QString state(const QString &card, int number);
+    void start(const QString &card, int number, const QString &date, const QString &time);
+    void end(const QString &card, int number, const QDate &day, const QString &time);
+    void tell(const Event &event);
+
+    Database &m_db;
+    Prompter &m_prompter;
+    const Clock &m_clock;
+    const StartupValues &m_values;
+};

@@ -1,0 +1,52 @@
+#include "ManualBreakAuthorization.h"
+
+#include "BreakGrant.h"
+#include "Database.h"
+#include "PasswordHash.h"
+#include "Prompter.h"
+#include "ReportedErrors.h"
+#include "Transaction.h"
+
+#include <QObject>
+
+using namespace Qt::StringLiterals;
+
+std::optional<QString> ManualBreakAuthorization::authorize(const QString &userName,
+                                                           const QString &password)
+{
+    if (userName.isEmpty() || password.isEmpty()) {
+        m_prompter.inform(QObject::tr("Error!"),
+                          QObject::tr("Please check your username or password"), PromptIcon::Error);
+        return std::nullopt;
+    }
+    bool matched = false;
+    QString card;
+    const bool done = runReported(m_prompter, [&] {
+        Transaction transaction(m_db);
+        matched = accountMatches(userName, password);
+        if (!matched)
+            return;
+        card = BreakGrant::lastEmployee(m_db).card;
+        BreakGrant::grant(m_db, card);
+        transaction.commit();
+    });
+    if (!done)
+        return std::nullopt;
+    if (!matched) {
+        m_prompter.inform(QObject::tr("Error"), QObject::tr("Username of password is invalid!"),
+                          PromptIcon::Error);
+        return std::nullopt;
+    }
+    m_prompter.inform(QObject::tr("Success"), QObject::tr("Authorization Successful"),
+                      PromptIcon::Information);
+    return card;
+}
+
+bool ManualBreakAuthorization::accountMatches(const QString &userName, const QString &password)
+{
+    const QList<SqlRow> accounts =
+        m_db.select(u"select password from users where username = ?"_s, {userName});
+    return std::any_of(accounts.cbegin(), accounts.cend(), [&](const SqlRow &account) {
+        return PasswordHash::matches(account[u"password"_s], password);
+    });
+}

@@ -1,0 +1,140 @@
+#include "ManualBreakEntry.h"
+
+#include "Clock.h"
+#include "Database.h"
+#include "NameList.h"
+#include "Prompter.h"
+#include "ReportedErrors.h"
+#include "Transaction.h"
+
+#include <QObject>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString started = u"1"_s;
+const QString ended = u"2"_s;
+// The state of a row made here: the station leaves such a break alone.
+const QString noState = u"-"_s;
+
+} // namespace
+
+int ManualBreakEntry::breaksPerDay(const QString &count)
+{
+    if (count == u"1"_s || count == u"2"_s || count == u"3"_s)
+        return count.toInt();
+    return 0;
+}
+
+QStringList ManualBreakEntry::employeeNames()
+{
+    const QStringList names = NameList::employees(m_db);
+    if (names.isEmpty())
+        m_prompter.inform(QObject::tr("Error!"), QObject::tr("Fatal error - no employees found!"),
+                          PromptIcon::Error);
+    return names;
+}
+
+ManualBreakEntry::Outcome ManualBreakEntry::process(const Request &request)
+{
+    if (!request.employee) {
+        m_prompter.inform(QObject::tr("Error"),
+                          QObject::tr("Please select an employee before continuing"),
+                          PromptIcon::Information);
+        return Outcome::Refused;
+    }
+    if (!request.start.used && !request.end.used)
+        return Outcome::Nothing;
+    if ((request.start.used && !request.start.time.isComplete()) ||
+        (request.end.used && !request.end.time.isComplete())) {
+        m_prompter.inform(QObject::tr("Error!"),
+                          QObject::tr("Please check all time fields are entered correctly!"),
+                          PromptIcon::Error);
+        return Outcome::Refused;
+    }
+
+    Written written = Written::Done;
+    if (!runReported(m_prompter, [&] { written = write(*request.employee, request); }))
+        return Outcome::Failed;
+    switch (written) {
+    case Written::EmployeeGone:
+        m_prompter.inform(QObject::tr("Error!"),
+                          QObject::tr("The employee %1 no longer exists. Please choose again.")
+                              .arg(*request.employee),
+                          PromptIcon::Error);
+        return Outcome::EmployeeGone;
+    case Written::NoStart:
+        m_prompter.inform(QObject::tr("Error"),
+                          QObject::tr("There is no matching break entry to be updated "
+                                      "against.Please add a Break start before continuing"),
+                          PromptIcon::Error);
+        return Outcome::Refused;
+    case Written::Done:
+        break;
+    }
+    m_prompter.inform(QObject::tr("Success!"), QObject::tr("Manual entries added successfully!"),
+                      PromptIcon::Information);
+    return Outcome::Written;
+}
+
+ManualBreakEntry::Written ManualBreakEntry::write(const QString &employee, const Request &request)
+{
+    Q_ASSERT(request.breakNumber >= 1 && request.breakNumber <= 3);
+    Transaction transaction(m_db);
+    // Held until the break is in, so the employee cannot be removed in between.
+    const QList<SqlRow> cards =
+        m_db.select(u"select cardnum from employees where employee = ? order by id"_s +
+                        m_db.dialect().forUpdate(),
+                    {employee});
+    if (cards.isEmpty())
+        return Written::EmployeeGone;
+    const QString card = cards.first()[u"cardnum"_s];
+    const QString date = Clock::dateText(request.date);
+    const QString number = QString::number(request.breakNumber);
+    const QString state = u"used"_s + number;
+    const QString where = u" where dt = ? and name = ? and breaknumber = ?"_s;
+    const bool exists =
+        !m_db.select(u"select name from breaks"_s + where + m_db.dialect().forUpdate(),
+                     {date, card, number})
+             .isEmpty();
+    // Earlier days are history; from today on the station goes on from what is entered.
+    const bool current = request.date >= m_clock.now().date();
+    const QString start = request.start.time.text();
+    const QString end = request.end.time.text();
+    const QString setState = u"update usedbreaks set %1 = ? where employee = ?"_s.arg(state);
+    const QString insert = u"insert into breaks (dt,name,i,out,locked,auth,breaknumber) "
+                           u"values (?,?,?,?,'-','-',?)"_s;
+
+    if (request.start.used && request.end.used) {
+        if (exists)
+            m_db.exec(u"update breaks set i = ?, out = ?"_s + where,
+                      {start, end, date, card, number});
+        else
+            m_db.exec(insert, {date, card, start, end, number});
+        if (current)
+            m_db.exec(setState, {ended, card});
+    } else if (request.start.used) {
+        if (exists) {
+            m_db.exec(u"update breaks set i = ?"_s + where, {start, date, card, number});
+        } else {
+            m_db.exec(insert, {date, card, start, u"-"_s, number});
+            if (current && request.breakNumber == 1 &&
+                m_db.select(u"select employee from usedbreaks where employee = ?"_s, {card})
+                    .isEmpty())
+                m_db.exec(u"insert into usedbreaks (employee,used1,used2,used3) "
+                          u"values (?,?,?,?)"_s,
+                          {card, noState, noState, noState});
+        }
+        if (current)
+            m_db.exec(setState, {started, card});
+    } else {
+        if (!exists)
+            return Written::NoStart;
+        m_db.exec(u"update breaks set out = ?"_s + where, {end, date, card, number});
+        if (current)
+            m_db.exec(setState, {ended, card});
+    }
+    transaction.commit();
+    return Written::Done;
+}

@@ -1,0 +1,46 @@
+#include "RemoteBreakGrant.h"
+
+#include "BreakGrant.h"
+#include "Database.h"
+#include "NameList.h"
+#include "Prompter.h"
+#include "ReportedErrors.h"
+#include "Transaction.h"
+
+#include <QObject>
+
+using namespace Qt::StringLiterals;
+
+QStringList RemoteBreakGrant::employeeNames()
+{
+    const QStringList names = NameList::employees(m_db);
+    if (names.isEmpty())
+        m_prompter.inform(QObject::tr("Error!"), QObject::tr("Fatal error - no employees found!"),
+                          PromptIcon::Error);
+    return names;
+}
+
+bool RemoteBreakGrant::choose(const QString &name)
+{
+    return runReported(m_prompter, [&] {
+        const QList<SqlRow> cards =
+            m_db.select(u"select cardnum from employees where employee = ? order by id"_s, {name});
+        // An employee removed since the list was read cannot be granted.
+        m_choice = cards.isEmpty() ? Choice{} : Choice{name, cards.first()[u"cardnum"_s], true};
+    });
+}
+
+bool RemoteBreakGrant::grant()
+{
+    // Granting nobody would only wipe a grant another employee is waiting for.
+    if (!m_choice.made)
+        return false;
+    if (!m_prompter.ask(QObject::tr("Confirm"), QObject::tr("Proceed with break authorization?"),
+                        PromptIcon::Question))
+        return false;
+    return runReported(m_prompter, [&] {
+        Transaction transaction(m_db);
+        BreakGrant::grant(m_db, m_choice.card);
+        transaction.commit();
+    });
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class Database;
+class Prompter;
+
+// "Authorize Break Request": a supervisor grants the break of an employee waiting at
+// any station on the database.
+class RemoteBreakGrant
+{
+public:
+    // The employee chosen last; kept for the whole run, so the dialog can be reopened to
+    // grant the same employee again.
+    struct Choice
+    {
+        QString name;
+        QString card;
+        bool made = false;
+    };
+
+    RemoteBreakGrant(Database &db, Prompter &prompter, Choice &choice)
+        : m_db(db), m_prompter(prompter), m_choice(choice)
+    {
+    }
+
+    // Every employee name in the order the list shows them; an empty list has been
+    // reported. Throws DatabaseError.
+    QStringList employeeNames();
+
+    // Makes `name` the chosen employee. False when its card could not be read (shown).
+    bool choose(const QString &name);
+    const Choice &choice() const { return m_choice; }
+
+    // Asks, then grants the chosen employee, replacing any earlier grant. True when the
+    // grant was written.
+    bool grant();
+
+private:
+    Database &m_db;
+    Prompter &m_prompter;
+    Choice &m_choice;
+};

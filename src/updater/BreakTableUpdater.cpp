@@ -1,0 +1,152 @@
+#include "BreakTableUpdater.h"
+
+#include "ChronelHome.h"
+#include "Database.h"
+#include "DatabaseLocation.h"
+#include "LocationFile.h"
+#include "Prompter.h"
+#include "ReportedErrors.h"
+#include "Schema.h"
+#include "Transaction.h"
+
+#include <QObject>
+#include <QUrl>
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Where the tables' steps run on the progress bar.
+constexpr int firstStep = 35;
+constexpr int lastStep = 90;
+
+QList<Schema::Table> breakTables()
+{
+    QList<Schema::Table> tables;
+    for (const Schema::Table &table : Schema::tables()) {
+        if (BreakTableUpdater::tableNames().contains(table.name))
+            tables << table;
+    }
+    Q_ASSERT(tables.size() == BreakTableUpdater::tableNames().size());
+    return tables;
+}
+
+bool isEmpty(Database &db, const Schema::Table &table)
+{
+    return db.select(u"select %1 from %2"_s.arg(table.columns.first(), Schema::sqlName(table.name)))
+        .isEmpty();
+}
+
+// Earlier updaters left `authorization` without the row the authorisation needs.
+void addFirstRow(Database &db, const Schema::Table &table)
+{
+    QStringList marks;
+    QVariantList values;
+    for (const QString &value : table.firstRow) {
+        marks << u"?"_s;
+        values << value;
+    }
+    db.exec(u"insert into %1 (%2) values (%3)"_s.arg(Schema::sqlName(table.name),
+                                                     table.columns.join(u','), marks.join(u',')),
+            values);
+}
+
+} // namespace
+
+BreakTableUpdater::BreakTableUpdater(Prompter &prompter, Progress progress)
+    : m_prompter(prompter), m_progress(std::move(progress))
+{
+}
+
+const QStringList &BreakTableUpdater::tableNames()
+{
+    static const QStringList names = {u"allloggedin"_s,   u"authorization"_s, u"breaks"_s,
+                                      u"breaksettings"_s, u"usedbreaks"_s,    u"usedlog"_s,
+                                      u"eauth"_s};
+    return names;
+}
+
+BreakTableUpdater::Outcome BreakTableUpdater::updateStationDatabase()
+{
+    std::unique_ptr<Database> db;
+    QString location;
+    const bool opened = runReported(m_prompter, [&] {
+        location = LocationFile(ChronelHome::path()).resolve().path;
+        // Opening a missing file would make an empty database there.
+        if (!Database::fileMissing(location))
+            db = std::make_unique<Database>(location);
+    });
+    if (!opened)
+        return Outcome::Failed;
+    if (!db) {
+        refuse(location);
+        return Outcome::NoDatabase;
+    }
+    return update(*db);
+}
+
+BreakTableUpdater::Outcome BreakTableUpdater::update(Database &db)
+{
+    // Break tables alone would not make a database the station or the wizard can use.
+    if (!Schema::isPresent(db)) {
+        refuse(db.location());
+        return Outcome::NoDatabase;
+    }
+    report(10);
+    bool changed = false;
+    if (!runReported(m_prompter, [&] { changed = complete(db); })) {
+        report(0);
+        return Outcome::Failed;
+    }
+    report(100);
+    if (changed)
+        m_prompter.inform(QObject::tr("Success"), QObject::tr("Updates done successfully!"),
+                          PromptIcon::Information);
+    else
+        m_prompter.inform(QObject::tr("Success"),
+                          QObject::tr("The database is already up to date. Nothing was changed."),
+                          PromptIcon::Information);
+    report(0);
+    return changed ? Outcome::Updated : Outcome::UpToDate;
+}
+
+bool BreakTableUpdater::complete(Database &db)
+{
+    Transaction transaction(db);
+    const QList<Schema::Table> tables = breakTables();
+    bool changed = false;
+    for (qsizetype i = 0; i < tables.size(); ++i) {
+        report(firstStep + int((lastStep - firstStep) * i / tables.size()));
+        const Schema::Table &table = tables[i];
+        if (!db.hasTable(table.name)) {
+            Schema::createTable(db, table);
+            changed = true;
+        } else if (!table.firstRow.isEmpty() && isEmpty(db, table)) {
+            addFirstRow(db, table);
+            changed = true;
+        }
+    }
+    report(lastStep);
+    transaction.commit();
+    return changed;
+}
+
+void BreakTableUpdater::report(int percent) const
+{
+    if (m_progress)
+        m_progress(percent);
+}
+
+void BreakTableUpdater::refuse(const QString &location)
+{
+    // A server's address may carry its password, which has no place on the screen.
+    const QString shown = DatabaseLocation::isServerUri(location)
+                              ? QUrl(location).toString(QUrl::RemovePassword)
+                              : location;
+    m_prompter.inform(QObject::tr("Error"),
+                      QObject::tr("There is no Chronel database at %1.\nPlease run the Chronel "
+                                  "wizard before updating.")
+                          .arg(shown),
+                      PromptIcon::Error);
+}
