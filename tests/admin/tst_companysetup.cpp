@@ -5,12 +5,11 @@
 #include "Schema.h"
 #include "ScriptedPrompter.h"
 #include "TestDatabase.h"
+#include "WhenModal.h"
 
-#include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
@@ -37,11 +36,7 @@ class TestCompanySetup : public QObject
 
 private Q_SLOTS:
     void init() { failOnUnexpectedWarnings(); }
-    void cleanup()
-    {
-        if (QWidget *modal = QApplication::activeModalWidget())
-            modal->close();
-    }
+    void cleanup() { closeModalWidgets(); }
 
     // Every field is required; a refused update writes nothing.
     void incompleteIsRefused_data();
@@ -117,9 +112,7 @@ void TestCompanySetup::dialogShowsAndClears()
     ScriptedPrompter prompter;
     bool checked = false;
 
-    QTimer::singleShot(0, this, [&] {
-        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-        QVERIFY(dialog);
+    whenDialogOpens(this, [&](QDialog *dialog) {
         QCOMPARE(dialog->windowTitle(), u":: Your Company Details ::"_s);
         auto *name = dialog->findChild<QLineEdit *>(u"companyName"_s);
         QCOMPARE(name->text(), u"Acme"_s);

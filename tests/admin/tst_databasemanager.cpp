@@ -5,12 +5,10 @@
 #include "Schema.h"
 #include "ScriptedPrompter.h"
 #include "TestDatabase.h"
+#include "WhenModal.h"
 
-#include <QApplication>
 #include <QPushButton>
-#include <QScopeGuard>
 #include <QTest>
-#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
@@ -101,11 +99,7 @@ class TestDatabaseManager : public QObject
 
 private Q_SLOTS:
     void init() { failOnUnexpectedWarnings(); }
-    void cleanup()
-    {
-        if (QWidget *modal = QApplication::activeModalWidget())
-            modal->close();
-    }
+    void cleanup() { closeModalWidgets(); }
 
     // A button that empties the wrong tables, leaves a row behind, drops the break
     // marks instead of resetting them, or touches anything else.
@@ -258,14 +252,7 @@ void TestDatabaseManager::dialog()
     ScriptedPrompter prompter;
     bool checked = false;
 
-    QTimer::singleShot(0, this, [&] {
-        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-        QVERIFY(dialog);
-        // A failed check must not leave the dialog waiting for a user.
-        const auto closeAtEnd = qScopeGuard([dialog] {
-            if (dialog->isVisible())
-                dialog->reject();
-        });
+    whenDialogOpens(this, [&](QDialog *dialog) {
         QVERIFY(QTest::qWaitForWindowActive(dialog));
         QCOMPARE(dialog->windowTitle(), u":: Database Management ::"_s);
         const QStringList names = {u"clearLogInsButton"_s, u"clearEmployeesButton"_s,

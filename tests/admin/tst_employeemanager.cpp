@@ -1,3 +1,4 @@
+#include "Clicks.h"
 #include "Database.h"
 #include "EmployeeManager.h"
 #include "EmployeeManagerDialog.h"
@@ -5,13 +6,12 @@
 #include "Schema.h"
 #include "ScriptedPrompter.h"
 #include "TestDatabase.h"
+#include "WhenModal.h"
 
-#include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
@@ -56,18 +56,6 @@ QString gone(const QString &name)
     return u"The employee %1 no longer exists. Please choose again."_s.arg(name);
 }
 
-void click(QWidget *widget)
-{
-    QVERIFY(widget);
-    QTest::mouseClick(widget, Qt::LeftButton);
-}
-
-void chooseRow(QListWidget *list, int row)
-{
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                      list->visualItemRect(list->item(row)).center());
-}
-
 } // namespace
 
 class TestEmployeeManager : public QObject
@@ -76,11 +64,7 @@ class TestEmployeeManager : public QObject
 
 private Q_SLOTS:
     void init() { failOnUnexpectedWarnings(); }
-    void cleanup()
-    {
-        if (QWidget *modal = QApplication::activeModalWidget())
-            modal->close();
-    }
+    void cleanup() { closeModalWidgets(); }
 
     // An empty field, no employee chosen, or a card number another employee holds gets
     // through and writes something.
@@ -312,9 +296,7 @@ void TestEmployeeManager::dialog()
     prompter.expectMessage(u"Error!"_s, u"Error,please add an employee before continuing"_s,
                            PromptIcon::Error);
 
-    QTimer::singleShot(0, this, [&] {
-        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-        QVERIFY(dialog);
+    whenDialogOpens(this, [&](QDialog *dialog) {
         QVERIFY2(prompter.scriptDone(), qPrintable(prompter.pending()));
         QCOMPARE(dialog->windowTitle(), u":: Employee Manager ::"_s);
         auto *list = dialog->findChild<QListWidget *>(u"employeeList"_s);
@@ -343,7 +325,7 @@ void TestEmployeeManager::dialog()
         QCOMPARE(list->count(), 2);
         QCOMPARE(list->item(0)->text(), u"Ann O'Neil"_s);
 
-        chooseRow(list, 1);
+        clickItem(list, list->item(1));
         QCOMPARE(name->text(), u"Zoe"_s);
         QCOMPARE(card->text(), u"5"_s);
         card->setText(u"55"_s);
@@ -353,7 +335,7 @@ void TestEmployeeManager::dialog()
         QVERIFY(name->text().isEmpty());
         QCOMPARE(tables(db), (QStringList{u"Zoe 55"_s, u"Ann O'Neil 6"_s, u"55=0"_s, u"6=0"_s}));
 
-        chooseRow(list, 0);
+        clickItem(list, list->item(0));
         QCOMPARE(card->text(), u"6"_s);
         prompter.expectMessage(u"Success"_s, u"Employee Deleted Successfully!"_s,
                                PromptIcon::Information);
@@ -362,18 +344,19 @@ void TestEmployeeManager::dialog()
         QCOMPARE(tables(db), (QStringList{u"Zoe 55"_s, u"55=0"_s}));
 
         // Chosen after another station removed it: told, fields emptied, list refilled.
-        chooseRow(list, 0);
+        clickItem(list, list->item(0));
         db.exec(u"delete from employees"_s);
         list->clearSelection();
         prompter.expectMessage(u"Error!"_s, gone(u"Zoe"_s), PromptIcon::Error);
         prompter.expectMessage(u"Error!"_s, u"Error,please add an employee before continuing"_s,
                                PromptIcon::Error);
-        chooseRow(list, 0);
+        clickItem(list, list->item(0));
         QVERIFY(name->text().isEmpty());
         QTRY_COMPARE(list->count(), 0);
         QVERIFY2(prompter.scriptDone(), qPrintable(prompter.pending()));
         checked = true;
         QTest::keyClick(dialog, Qt::Key_Escape);
+        QVERIFY(!dialog->isVisible());
     });
     EmployeeManagerDialog::run(db, prompter, remembered, nullptr);
     QVERIFY(checked);

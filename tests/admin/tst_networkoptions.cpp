@@ -7,16 +7,14 @@
 #include "ScriptedPrompter.h"
 #include "TestDatabase.h"
 #include "TestHome.h"
+#include "WhenModal.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScopeGuard>
 #include <QTest>
-#include <QTimer>
 #include <QUrl>
 
 using namespace Qt::StringLiterals;
@@ -70,11 +68,7 @@ class TestNetworkOptions : public QObject
 
 private Q_SLOTS:
     void init() { failOnUnexpectedWarnings(); }
-    void cleanup()
-    {
-        if (QWidget *modal = QApplication::activeModalWidget())
-            modal->close();
-    }
+    void cleanup() { closeModalWidgets(); }
 
     // Apply leaving the wrong files, deleting them before a refusal, not ending the
     // program, or files that the next start reads as another place.
@@ -270,14 +264,7 @@ void TestNetworkOptions::dialog()
     bool checked = false;
 
     // First opening: choose network, test the folder, then close without applying.
-    QTimer::singleShot(0, this, [&] {
-        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-        QVERIFY(dialog);
-        // A failed check must not leave the dialog waiting for a user.
-        const auto closeAtEnd = qScopeGuard([dialog] {
-            if (dialog->isVisible())
-                dialog->reject();
-        });
+    whenDialogOpens(this, [&](QDialog *dialog) {
         QVERIFY(QTest::qWaitForWindowActive(dialog));
         QCOMPARE(dialog->windowTitle(), u":: Network Options ::"_s);
         QCOMPARE(dialog->findChild<QLineEdit *>(u"modeField"_s)->text(), u"Network Mode"_s);
@@ -315,14 +302,7 @@ void TestNetworkOptions::dialog()
 
     // Second opening of the run: the choice still holds and is shown; Apply ends it.
     checked = false;
-    QTimer::singleShot(0, this, [&] {
-        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-        QVERIFY(dialog);
-        // A failed check must not leave the dialog waiting for a user.
-        const auto closeAtEnd = qScopeGuard([dialog] {
-            if (dialog->isVisible())
-                dialog->reject();
-        });
+    whenDialogOpens(this, [&](QDialog *dialog) {
         QVERIFY(QTest::qWaitForWindowActive(dialog));
         QCOMPARE(dialog->findChild<QLineEdit *>(u"modeField"_s)->text(), u"Local Mode"_s);
         QVERIFY(dialog->findChild<QRadioButton *>(u"networkRadio"_s)->isChecked());

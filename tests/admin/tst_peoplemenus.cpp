@@ -1,63 +1,27 @@
-#include "Database.h"
-#include "FixedClock.h"
+#include "Clicks.h"
 #include "QuietWarnings.h"
-#include "Schema.h"
-#include "ScriptedPrompter.h"
-#include "SilentTonePlayer.h"
-#include "StartupValues.h"
-#include "StationCommands.h"
-#include "StationContext.h"
-#include "StationWindow.h"
 #include "TestDatabase.h"
+#include "TestStation.h"
+#include "WhenModal.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScopeGuard>
 #include <QTest>
-#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-// A running station on a set-up database with one employee, as main() builds it.
-struct Station
+// A station with one employee and one supervisor account.
+struct Station : TestStation
 {
-    explicit Station(const QString &location) : db(location)
+    explicit Station(const QString &location) : TestStation(location)
     {
-        Schema::create(db);
         db.exec(u"insert into employees (employee,cardnum) values ('Bob','17')"_s);
         db.exec(u"insert into locked (cardnum,locked) values ('17','0')"_s);
         db.exec(u"insert into users (username,password) values ('chief','PLAIN')"_s);
     }
-
-    void logIn() { db.exec(u"update tmp set tmp = '1'"_s); }
-    // Triggers the command and runs `inDialog` on the dialog it opens.
-    template <typename InDialog> void open(StationMenu::Command command, InDialog inDialog)
-    {
-        QTimer::singleShot(0, [inDialog] {
-            auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-            QVERIFY(dialog);
-            const auto closeAtEnd = qScopeGuard([dialog] {
-                if (dialog->isVisible())
-                    dialog->reject();
-            });
-            inDialog(dialog);
-        });
-        window.action(command)->trigger();
-    }
-
-    Database db;
-    FixedClock clock;
-    ScriptedPrompter prompter;
-    SilentTonePlayer tones;
-    StartupValues values;
-    StationContext context{db, prompter, clock, tones, values, {}};
-    StationWindow window{clock, prompter};
-    StationCommands commands{window, context};
 };
 
 } // namespace
@@ -70,11 +34,7 @@ class TestPeopleMenus : public QObject
 
 private Q_SLOTS:
     void init() { failOnUnexpectedWarnings(); }
-    void cleanup()
-    {
-        if (QWidget *modal = QApplication::activeModalWidget())
-            modal->close();
-    }
+    void cleanup() { closeModalWidgets(); }
 
     // A command left unwired, opening without a supervisor, or opening the wrong dialog.
     void gatedAndOpens_data();
@@ -103,13 +63,11 @@ void TestPeopleMenus::gatedAndOpens()
     station.prompter.expectMessage(u"Authorisation"_s,
                                    u"Sorry you do not have access to this function"_s,
                                    PromptIcon::Exclamation);
-    station.window.action(command)->trigger();
+    station.trigger(command);
     QVERIFY2(station.prompter.scriptDone(), qPrintable(station.prompter.pending()));
 
     station.logIn();
-    QString shown;
-    station.open(command, [&](QDialog *dialog) { shown = dialog->windowTitle(); });
-    QCOMPARE(shown, title);
+    QCOMPARE(station.open(command), title);
     QCOMPARE(station.prompter.seen().size(), 1);
 }
 
@@ -118,12 +76,12 @@ void TestPeopleMenus::chosenEmployeeOutlivesDialog()
     TestDatabase target(u"sqlite"_s);
     Station station(target.location());
     station.logIn();
-    station.open(StationMenu::EmployeeManager, [](QDialog *dialog) {
+    const QString opened = station.open(StationMenu::EmployeeManager, [](QDialog *dialog) {
         auto *list = dialog->findChild<QListWidget *>(u"employeeList"_s);
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                          list->visualItemRect(list->item(0)).center());
+        clickItem(list, list->item(0));
         QCOMPARE(dialog->findChild<QLineEdit *>(u"cardNumberField"_s)->text(), u"17"_s);
     });
+    QVERIFY(!opened.isEmpty());
     bool deleted = false;
     station.open(StationMenu::EmployeeManager, [&](QDialog *dialog) {
         QTest::keyClicks(dialog->findChild<QLineEdit *>(u"nameField"_s), u"x"_s);

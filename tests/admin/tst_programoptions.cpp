@@ -1,3 +1,4 @@
+#include "Clicks.h"
 #include "Database.h"
 #include "ProgramOptions.h"
 #include "ProgramOptionsDialog.h"
@@ -6,14 +7,13 @@
 #include "ScriptedPrompter.h"
 #include "TestDatabase.h"
 #include "TimeField.h"
+#include "WhenModal.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScopeGuard>
 #include <QTest>
-#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
@@ -59,13 +59,6 @@ void addEmployees(Database &db)
     db.exec(u"insert into employees (employee,cardnum) values ('Ann','0042'),('Bob','17')"_s);
 }
 
-// Clicks a check box on its box, not on the empty end of a wide row.
-void tick(QCheckBox *box)
-{
-    QVERIFY(box);
-    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
-}
-
 void scriptRestart(ScriptedPrompter &prompter)
 {
     prompter.expectMessage(u"Changes"_s, restart, PromptIcon::Information);
@@ -81,11 +74,7 @@ class TestProgramOptions : public QObject
 
 private Q_SLOTS:
     void init() { failOnUnexpectedWarnings(); }
-    void cleanup()
-    {
-        if (QWidget *modal = QApplication::activeModalWidget())
-            modal->close();
-    }
+    void cleanup() { closeModalWidgets(); }
 
     // The confirmation, break and authorisation switches drifting apart, a declined or
     // refused change written anyway, break rows left behind or missing, or the boxes
@@ -403,14 +392,7 @@ void TestProgramOptions::dialog()
     ScriptedPrompter prompter;
     bool checked = false;
 
-    QTimer::singleShot(0, this, [&] {
-        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-        QVERIFY(dialog);
-        // A failed check must not leave the dialog waiting for a user.
-        const auto closeAtEnd = qScopeGuard([dialog] {
-            if (dialog->isVisible())
-                dialog->reject();
-        });
+    whenDialogOpens(this, [&](QDialog *dialog) {
         QVERIFY(QTest::qWaitForWindowActive(dialog));
         QCOMPARE(dialog->windowTitle(), u":: Program Options ::"_s);
         const auto edit = [&](const QString &name) { return dialog->findChild<QLineEdit *>(name); };
@@ -476,19 +458,19 @@ void TestProgramOptions::dialog()
         // Breaks on; then confirmation off, declined, leaves both boxes checked.
         prompter.expectMessage(u"Changes"_s, confirmationNote, PromptIcon::Information);
         scriptRestart(prompter);
-        tick(box(u"breaksBox"_s));
+        clickBox(box(u"breaksBox"_s));
         QVERIFY2(prompter.scriptDone(), qPrintable(prompter.pending()));
         QVERIFY(box(u"breaksBox"_s)->isChecked());
         QCOMPARE(usedBreaks(db).size(), 2);
         prompter.expectQuestion(u"Breaks"_s, breaksQuestion, false);
-        tick(box(u"confirmationBox"_s));
+        clickBox(box(u"confirmationBox"_s));
         QVERIFY2(prompter.scriptDone(), qPrintable(prompter.pending()));
         QVERIFY(box(u"confirmationBox"_s)->isChecked());
         QVERIFY(box(u"breaksBox"_s)->isChecked());
         // Accepted, it clears both.
         prompter.expectQuestion(u"Breaks"_s, breaksQuestion, true);
         scriptRestart(prompter);
-        tick(box(u"confirmationBox"_s));
+        clickBox(box(u"confirmationBox"_s));
         QVERIFY2(prompter.scriptDone(), qPrintable(prompter.pending()));
         QVERIFY(!box(u"confirmationBox"_s)->isChecked());
         QVERIFY(!box(u"breaksBox"_s)->isChecked());

@@ -1,4 +1,5 @@
 #include "CapitalsPasswordField.h"
+#include "Clicks.h"
 #include "Database.h"
 #include "NameList.h"
 #include "PasswordHash.h"
@@ -8,14 +9,13 @@
 #include "SecurityManager.h"
 #include "SecurityManagerDialog.h"
 #include "TestDatabase.h"
+#include "WhenModal.h"
 
-#include <QApplication>
 #include <QHash>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
@@ -68,12 +68,6 @@ QList<QStringList> allRows(Database &db)
     return rows;
 }
 
-void click(QWidget *widget)
-{
-    QVERIFY(widget);
-    QTest::mouseClick(widget, Qt::LeftButton);
-}
-
 } // namespace
 
 class TestSecurityManager : public QObject
@@ -82,11 +76,7 @@ class TestSecurityManager : public QObject
 
 private Q_SLOTS:
     void init() { failOnUnexpectedWarnings(); }
-    void cleanup()
-    {
-        if (QWidget *modal = QApplication::activeModalWidget())
-            modal->close();
-    }
+    void cleanup() { closeModalWidgets(); }
 
     // An empty field, passwords differing (in case too), no account chosen for Update,
     // a wrong password at Delete, or the last account deleted: each must write nothing.
@@ -292,9 +282,7 @@ void TestSecurityManager::dialog()
     ScriptedPrompter prompter;
     bool checked = false;
 
-    QTimer::singleShot(0, this, [&] {
-        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-        QVERIFY(dialog);
+    whenDialogOpens(this, [&](QDialog *dialog) {
         QCOMPARE(dialog->windowTitle(), u":: Security Settings ::"_s);
         auto *list = dialog->findChild<QListWidget *>(u"userList"_s);
         auto *name = dialog->findChild<QLineEdit *>(u"userNameField"_s);
@@ -311,8 +299,7 @@ void TestSecurityManager::dialog()
 
         // Choosing shows the name only; small letters are stored in capitals.
         password->setText(u"LEFT"_s);
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                          list->visualItemRect(list->item(0)).center());
+        clickItem(list, list->item(0));
         QCOMPARE(name->text(), u"chief"_s);
         QVERIFY(password->text().isEmpty() && confirmation->text().isEmpty());
         QTest::keyClicks(password, u"new"_s);
@@ -345,6 +332,7 @@ void TestSecurityManager::dialog()
         QVERIFY2(prompter.scriptDone(), qPrintable(prompter.pending()));
         checked = true;
         QTest::keyClick(dialog, Qt::Key_Escape);
+        QVERIFY(!dialog->isVisible());
     });
     SecurityManagerDialog::run(db, prompter, nullptr);
     QVERIFY(checked);
@@ -355,12 +343,7 @@ void TestSecurityManager::dialog()
     prompter.expectMessage(u"Error"_s, u"No users were found!Please add a user before continuing"_s,
                            PromptIcon::Error);
     bool opened = false;
-    QTimer::singleShot(0, this, [&] {
-        QWidget *dialog = QApplication::activeModalWidget();
-        opened = dialog != nullptr;
-        if (dialog)
-            dialog->close();
-    });
+    whenDialogOpens(this, [&](QDialog *) { opened = true; });
     SecurityManagerDialog::run(db, prompter, nullptr);
     QVERIFY(opened);
     QVERIFY2(prompter.scriptDone(), qPrintable(prompter.pending()));

@@ -1,53 +1,29 @@
-#include "Database.h"
-#include "FixedClock.h"
 #include "LocationFile.h"
 #include "QuietWarnings.h"
-#include "Schema.h"
-#include "ScriptedPrompter.h"
-#include "SilentTonePlayer.h"
-#include "StartupValues.h"
-#include "StationCommands.h"
-#include "StationContext.h"
-#include "StationWindow.h"
 #include "TestDatabase.h"
 #include "TestHome.h"
+#include "TestStation.h"
+#include "WhenModal.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
-#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-// A running station on a set-up database, as main() builds it.
-struct Station
+// A station that started with breaks on or off, in local or network mode.
+struct Station : TestStation
 {
-    explicit Station(const QString &location, bool breaksOn, bool localMode) : db(location)
+    Station(const QString &location, bool breaksOn, bool localMode) : TestStation(location)
     {
-        Schema::create(db);
         values.enableBreaks = breaksOn ? u"1"_s : u"0"_s;
         context.location = {location, localMode};
     }
-
-    void logIn() { db.exec(u"update tmp set tmp = '1'"_s); }
-    void trigger(StationMenu::Command command) { window.action(command)->trigger(); }
-
-    Database db;
-    FixedClock clock;
-    ScriptedPrompter prompter;
-    SilentTonePlayer tones;
-    StartupValues values;
-    StationContext context{db, prompter, clock, tones, values, {}};
-    StationWindow window{clock, prompter};
-    StationCommands commands{window, context};
 };
 
 } // namespace
@@ -60,11 +36,7 @@ class TestSettingsMenus : public QObject
 
 private Q_SLOTS:
     void init() { failOnUnexpectedWarnings(); }
-    void cleanup()
-    {
-        if (QWidget *modal = QApplication::activeModalWidget())
-            modal->close();
-    }
+    void cleanup() { closeModalWidgets(); }
 
     // A command that opens without a supervisor logged in.
     void gated_data();
@@ -123,20 +95,11 @@ void TestSettingsMenus::opens()
     TestDatabase target(u"sqlite"_s);
     Station station(target.location(), breaksOn, true);
     station.logIn();
-    QString shown;
     bool clearsBreaks = false;
-    QTimer::singleShot(0, this, [&] {
-        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-        QVERIFY(dialog);
-        const auto closeAtEnd = qScopeGuard([dialog] {
-            if (dialog->isVisible())
-                dialog->reject();
-        });
-        shown = dialog->windowTitle();
+    const QString shown = station.open(command, [&](QDialog *dialog) {
         if (auto *breaks = dialog->findChild<QPushButton *>(u"clearBreaksButton"_s))
             clearsBreaks = breaks->isEnabled();
     });
-    station.trigger(command);
     QCOMPARE(shown, title);
     QCOMPARE(clearsBreaks, command == StationMenu::DatabaseManager && breaksOn);
     QVERIFY(station.prompter.seen().isEmpty());
@@ -150,13 +113,7 @@ void TestSettingsMenus::networkChangeEndsStation()
     station.logIn();
     QSignalSpy exits(&station.window, &StationWindow::exitRequested);
     QString mode;
-    QTimer::singleShot(0, this, [&] {
-        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-        QVERIFY(dialog);
-        const auto closeAtEnd = qScopeGuard([dialog] {
-            if (dialog->isVisible())
-                dialog->reject();
-        });
+    station.open(StationMenu::NetworkOptions, [&](QDialog *dialog) {
         mode = dialog->findChild<QLineEdit *>(u"modeField"_s)->text();
         auto *local = dialog->findChild<QRadioButton *>(u"localRadio"_s);
         QTest::mouseClick(local, Qt::LeftButton, {}, QPoint(5, local->height() / 2));
@@ -166,7 +123,6 @@ void TestSettingsMenus::networkChangeEndsStation()
             PromptIcon::Information);
         QTest::mouseClick(dialog->findChild<QPushButton *>(u"applyButton"_s), Qt::LeftButton);
     });
-    station.trigger(StationMenu::NetworkOptions);
     QVERIFY2(station.prompter.scriptDone(), qPrintable(station.prompter.pending()));
     QCOMPARE(mode, u"Network Mode"_s);
     QCOMPARE(exits.size(), 1);

@@ -107,11 +107,7 @@ class TestBreakDialog : public QObject
 
 private Q_SLOTS:
     void init() { failOnUnexpectedWarnings(); }
-    void cleanup()
-    {
-        while (QWidget *modal = QApplication::activeModalWidget())
-            modal->close();
-    }
+    void cleanup() { closeModalWidgets(); }
 
     // The card field open before a grant, the request buttons usable without
     // authorisation, a poll running for nothing, or the card shown as typed.

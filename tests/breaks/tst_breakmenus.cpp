@@ -1,70 +1,27 @@
-#include "Database.h"
-#include "FixedClock.h"
 #include "QuietWarnings.h"
-#include "Schema.h"
-#include "ScriptedPrompter.h"
-#include "SilentTonePlayer.h"
-#include "StartupValues.h"
-#include "StationCommands.h"
-#include "StationContext.h"
-#include "StationWindow.h"
 #include "TestDatabase.h"
+#include "TestStation.h"
+#include "WhenModal.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QComboBox>
-#include <QLineEdit>
 #include <QPushButton>
-#include <QScopeGuard>
 #include <QTest>
-#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-// A running station on a set-up database with one employee, as main() builds it.
-struct Station
+// A station with one employee and two breaks a day, breaks on or off at start-up.
+struct Station : TestStation
 {
-    Station(const QString &location, bool breaksOn) : db(location)
+    Station(const QString &location, bool breaksOn) : TestStation(location)
     {
-        Schema::create(db);
         db.exec(u"insert into employees (employee,cardnum) values ('Ann','0042')"_s);
         values.enableBreaks = breaksOn ? u"1"_s : u"0"_s;
         values.numberOfBreaks = u"2"_s;
         values.breakNames = {u"Tea"_s, u"Lunch"_s, u"-"_s};
     }
-
-    void logIn() { db.exec(u"update tmp set tmp = '1'"_s); }
-    void trigger(StationMenu::Command command) { window.action(command)->trigger(); }
-
-    Database db;
-    FixedClock clock;
-    ScriptedPrompter prompter;
-    SilentTonePlayer tones;
-    StartupValues values;
-    StationContext context{db, prompter, clock, tones, values, {}};
-    StationWindow window{clock, prompter};
-    StationCommands commands{window, context};
 };
-
-// Runs `drive` on the dialog the command opens, then closes it.
-QString openAndDrive(QObject *context, Station &station, StationMenu::Command command,
-                     const std::function<void(QDialog *)> &drive = {})
-{
-    QString title;
-    QTimer::singleShot(0, context, [&] {
-        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-        if (!dialog)
-            return;
-        const auto closeAtEnd = qScopeGuard([dialog] { dialog->reject(); });
-        title = dialog->windowTitle();
-        if (drive)
-            drive(dialog);
-    });
-    station.trigger(command);
-    return title;
-}
 
 } // namespace
 
@@ -76,11 +33,7 @@ class TestBreakMenus : public QObject
 
 private Q_SLOTS:
     void init() { failOnUnexpectedWarnings(); }
-    void cleanup()
-    {
-        if (QWidget *modal = QApplication::activeModalWidget())
-            modal->close();
-    }
+    void cleanup() { closeModalWidgets(); }
 
     // A command left unwired, opening without breaks or without a supervisor, or opening
     // the wrong dialog.
@@ -131,7 +84,7 @@ void TestBreakMenus::gate()
         station.prompter.expectMessage(caption, u"Sorry you do not have access to this function"_s,
                                        PromptIcon::Exclamation);
 
-    QCOMPARE(openAndDrive(this, station, command), title);
+    QCOMPARE(station.open(command), title);
     QVERIFY2(station.prompter.scriptDone(), qPrintable(station.prompter.pending()));
     QCOMPARE(station.prompter.seen().size(), caption.isEmpty() ? 0 : 1);
 }
@@ -141,7 +94,7 @@ void TestBreakMenus::countKeptForTheRun()
     TestDatabase target(u"sqlite"_s);
     Station station(target.location(), true);
     station.logIn();
-    openAndDrive(this, station, StationMenu::BreakOptions, [](QDialog *dialog) {
+    station.open(StationMenu::BreakOptions, [](QDialog *dialog) {
         dialog->findChild<QComboBox *>(u"breakCount"_s)->setCurrentText(u"3"_s);
     });
     station.prompter.expectMessage(u"Update!"_s, u"Break 1,2 and Break 3 names updated!"_s,
@@ -149,7 +102,7 @@ void TestBreakMenus::countKeptForTheRun()
     station.prompter.expectMessage(u"Success"_s,
                                    u"Please restart Chronel for changes to take effect!"_s,
                                    PromptIcon::Information);
-    openAndDrive(this, station, StationMenu::BreakOptions, [](QDialog *dialog) {
+    station.open(StationMenu::BreakOptions, [](QDialog *dialog) {
         QTest::mouseClick(dialog->findChild<QPushButton *>(u"applyButton"_s), Qt::LeftButton);
     });
     QVERIFY2(station.prompter.scriptDone(), qPrintable(station.prompter.pending()));

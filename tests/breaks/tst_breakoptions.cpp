@@ -5,14 +5,12 @@
 #include "Schema.h"
 #include "ScriptedPrompter.h"
 #include "TestDatabase.h"
+#include "WhenModal.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScopeGuard>
 #include <QTest>
-#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
@@ -50,11 +48,7 @@ class TestBreakOptions : public QObject
 
 private Q_SLOTS:
     void init() { failOnUnexpectedWarnings(); }
-    void cleanup()
-    {
-        if (QWidget *modal = QApplication::activeModalWidget())
-            modal->close();
-    }
+    void cleanup() { closeModalWidgets(); }
 
     // The wrong words for a count, names of later breaks overwritten, a refused name or a
     // missing count storing anything (the count included).
@@ -162,10 +156,7 @@ void TestBreakOptions::dialog()
     QString chosen; // kept by the station for its whole run
     bool checked = false;
 
-    QTimer::singleShot(0, this, [&] {
-        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-        QVERIFY(dialog);
-        const auto closeAtEnd = qScopeGuard([dialog] { dialog->reject(); });
+    whenDialogOpens(this, [&](QDialog *dialog) {
         QCOMPARE(dialog->windowTitle(), u":: Setup Break Options ::"_s);
         auto *count = dialog->findChild<QComboBox *>(u"breakCount"_s);
         QLineEdit *names[] = {dialog->findChild<QLineEdit *>(u"break1Name"_s),
@@ -221,10 +212,7 @@ void TestBreakOptions::dialog()
     // Opened again: nothing is chosen, yet "Apply!" stores the count chosen before.
     db.exec(u"update breaksettings set numof = '3'"_s);
     checked = false;
-    QTimer::singleShot(0, this, [&] {
-        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-        QVERIFY(dialog);
-        const auto closeAtEnd = qScopeGuard([dialog] { dialog->reject(); });
+    whenDialogOpens(this, [&](QDialog *dialog) {
         QCOMPARE(dialog->findChild<QComboBox *>(u"breakCount"_s)->currentIndex(), -1);
         QCOMPARE(dialog->findChild<QLineEdit *>(u"break2Name"_s)->text(), u"Smoke"_s);
         expectStored(prompter, u"Break 1 and Break 2 names updated!"_s);

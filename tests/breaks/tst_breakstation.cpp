@@ -49,11 +49,7 @@ class TestBreakStation : public QObject
 
 private Q_SLOTS:
     void init() { failOnUnexpectedWarnings(); }
-    void cleanup()
-    {
-        while (QWidget *modal = QApplication::activeModalWidget())
-            modal->close();
-    }
+    void cleanup() { closeModalWidgets(); }
 
     // The road of one break breaks anywhere: No to the clock-in question not opening
     // the break dialog, the supervisor's grant at another station not reaching it, the

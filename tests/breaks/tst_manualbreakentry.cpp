@@ -10,8 +10,8 @@
 #include "StartupValues.h"
 #include "TestDatabase.h"
 #include "TimeField.h"
+#include "WhenModal.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -123,11 +123,7 @@ class TestManualBreakEntry : public QObject
 
 private Q_SLOTS:
     void init() { failOnUnexpectedWarnings(); }
-    void cleanup()
-    {
-        if (QWidget *modal = QApplication::activeModalWidget())
-            modal->close();
-    }
+    void cleanup() { closeModalWidgets(); }
 
     // The wrong statement for start only, end only or both; a refused entry writing; the
     // break marks moved for an earlier day (dates compared as text) or not for today;

@@ -7,19 +7,28 @@
 //   fx.addClocking(u"03/14/26"_s, u"08:00:00"_s, u"Ann"_s, u"IN"_s);
 //   QVERIFY(SomeReport(fx.db(), fx.prompter, ...).run(...));
 //   QCOMPARE(fx.report(), ReportFixture::frame(...) + "\r\n<p><strong>...");
-// frame() is the page frame as every report writes it, typed out here, not taken from
-// the program. The company is "Acme & Sons" unless a test changes it.
+// frame(), row() and the other fragments are written as the reports write them, typed
+// out here, not taken from the program. The company is "Acme & Sons" unless a test
+// changes it. A dialog test clicks its run button through viewedAfterClick(), which
+// reads and closes the report viewer the run opens.
 
 #include "Database.h"
 #include "FixedClock.h"
+#include "ReportViewer.h"
 #include "Schema.h"
 #include "ScriptedPrompter.h"
 #include "TestDatabase.h"
 #include "TestHome.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QFile>
 #include <QString>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTimer>
 #include <memory>
+#include <optional>
 
 class ReportFixture
 {
@@ -92,6 +101,50 @@ public:
     static QByteArray worksFor(const QByteArray &company = "Acme &amp; Sons")
     {
         return "\r\n<p align=left><strong><i>Who works for: " + company + "</i></strong></p>";
+    }
+    // A closed table row of `cells`, as they must appear.
+    static QByteArray row(const QList<QByteArray> &cells)
+    {
+        QByteArray written = "\r\n<tr>";
+        for (const QByteArray &cell : cells)
+            written += "\r\n<td>" + cell + "</td>";
+        return written + "\r\n</tr>";
+    }
+    // The head of a table of clockings by date, time and employee.
+    static QByteArray clockingTableHead()
+    {
+        return "\r\n<table width=445 border=1>\r\n<tr>\r\n<th width=115 scope=col>Date</th>"
+               "\r\n<th width=103 scope=col>Time </th>"
+               "\r\n<th width=205 scope=col>Employee</th>\r\n</tr>";
+    }
+
+    // What the report viewer showed: its title and the page as rendered, where runs of
+    // blanks collapse.
+    struct Viewed
+    {
+        QString title;
+        QString text;
+    };
+    // Clicks `run` in a report dialog. What the viewer that opened meanwhile showed, the
+    // viewer closed again; none when no viewer opened.
+    static std::optional<Viewed> viewedAfterClick(QAbstractButton *run)
+    {
+        std::optional<Viewed> viewed;
+        bool looked = false;
+        QObject lookOut; // gone with the call, so a run that opens nothing leaves no look-out
+        QTimer::singleShot(0, &lookOut, [&] {
+            looked = true;
+            if (auto *viewer = qobject_cast<ReportViewer *>(QApplication::activeModalWidget())) {
+                const auto *browser =
+                    viewer->findChild<QTextBrowser *>(QStringLiteral("reportBrowser"));
+                viewed = Viewed{viewer->windowTitle(), browser->toPlainText()};
+                viewer->close();
+            }
+        });
+        run->click();
+        for (int wait = 0; !looked && wait < 200; ++wait)
+            QTest::qWait(10);
+        return viewed;
     }
 
     ScriptedPrompter prompter;

@@ -2,14 +2,12 @@
 #include "BreakOccurrenceReport.h"
 #include "QuietWarnings.h"
 #include "ReportFixture.h"
-#include "ReportViewer.h"
 #include "StartupValues.h"
+#include "WhenModal.h"
 
-#include <QApplication>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
@@ -99,7 +97,7 @@ class TestBreakOccurrenceReport : public QObject
 
 private Q_SLOTS:
     void init() { failOnUnexpectedWarnings(); }
-    void cleanup();
+    void cleanup() { closeModalWidgets(); }
 
     // Breaks outside the period or of another employee listed, a year end missed, the
     // layout not following the breaks a day, a break name or total wrong, a row closed
@@ -116,12 +114,6 @@ private Q_SLOTS:
     void dialog();
     void dialogWithoutEmployees();
 };
-
-void TestBreakOccurrenceReport::cleanup()
-{
-    while (QWidget *modal = QApplication::activeModalWidget())
-        modal->close();
-}
 
 void TestBreakOccurrenceReport::page_data()
 {
@@ -232,24 +224,15 @@ void TestBreakOccurrenceReport::dialog()
     QString title;
     QStringList names;
     bool viewed = false;
-    QTimer::singleShot(0, this, [&] {
-        QWidget *dialog = QApplication::activeModalWidget();
-        QVERIFY(dialog);
+    whenDialogOpens(this, [&](QDialog *dialog) {
         title = dialog->windowTitle();
         auto *list = dialog->findChild<QListWidget *>(u"employeeList"_s);
         for (int row = 0; row < list->count(); ++row)
             names << list->item(row)->text();
         list->setCurrentRow(0);
-        QTimer::singleShot(0, this, [&] {
-            QWidget *viewer = QApplication::activeModalWidget();
-            viewed = qobject_cast<ReportViewer *>(viewer) != nullptr;
-            if (viewer)
-                viewer->close();
-        });
         auto *run = dialog->findChild<QPushButton *>(u"runButton"_s);
         QCOMPARE(run->text(), u"Process!"_s);
-        run->click();
-        dialog->close();
+        viewed = ReportFixture::viewedAfterClick(run).has_value();
     });
     BreakOccurrenceDialog::run(fx.db(), fx.prompter, fx.clock, values, nullptr);
 
@@ -270,12 +253,9 @@ void TestBreakOccurrenceReport::dialogWithoutEmployees()
     fx.prompter.expectMessage(u"Error!"_s, u"Please select an employee before continuing"_s,
                               PromptIcon::Error);
     bool opened = false;
-    QTimer::singleShot(0, this, [&] {
-        QWidget *dialog = QApplication::activeModalWidget();
-        QVERIFY(dialog);
+    whenDialogOpens(this, [&](QDialog *dialog) {
         opened = dialog->findChild<QListWidget *>(u"employeeList"_s)->count() == 0;
         dialog->findChild<QPushButton *>(u"runButton"_s)->click();
-        dialog->close();
     });
     BreakOccurrenceDialog::run(fx.db(), fx.prompter, fx.clock, values, nullptr);
 

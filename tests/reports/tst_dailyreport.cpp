@@ -39,36 +39,26 @@ StartupValues breakValues(const QString &numberOfBreaks)
     return values;
 }
 
-QByteArray row(const QList<QByteArray> &cells)
-{
-    QByteArray written = "\r\n<tr>";
-    for (const QByteArray &cell : cells)
-        written += "\r\n<td>" + cell + "</td>";
-    return written + "\r\n</tr>";
-}
-
 const QByteArray frame = ReportFixture::frame(
     "::Daily Report for 03/14/26::", "Daily Report for the 03/14/26", ReportFixture::employeesOf());
 const QByteArray logInsHeading = "\r\n<p><strong>:: Log-in's ::</strong></p>";
 const QByteArray logOutsHeading = "\r\n<p><strong>:: Log-outs's ::</strong></p>";
-const QByteArray logTableHead = "\r\n<table width=445 border=1>\r\n<tr>"
-                                "\r\n<th width=115 scope=col>Date</th>"
-                                "\r\n<th width=103 scope=col>Time </th>"
-                                "\r\n<th width=205 scope=col>Employee</th>\r\n</tr>";
-const QByteArray logIns = logInsHeading + logTableHead + row({"03/14/26", "07:55:00", zoeWritten}) +
-                          row({"03/14/26", "08:00:00", "Ann"}) + "\r\n</table>";
-const QByteArray logOuts =
-    logOutsHeading + logTableHead + row({"03/14/26", "17:00:00", "Ann"}) + "\r\n</table>";
+const QByteArray logTableHead = ReportFixture::clockingTableHead();
+const QByteArray logIns = logInsHeading + logTableHead +
+                          ReportFixture::row({"03/14/26", "07:55:00", zoeWritten}) +
+                          ReportFixture::row({"03/14/26", "08:00:00", "Ann"}) + "\r\n</table>";
+const QByteArray logOuts = logOutsHeading + logTableHead +
+                           ReportFixture::row({"03/14/26", "17:00:00", "Ann"}) + "\r\n</table>";
 const QByteArray breaksHead = "\r\n<p><strong>:: Breaks ::</strong></p>"
                               "\r\n<table width=450 border=1>\r\n<tr>"
                               "\r\n<th width=115 scope=col>Break Name</th>"
                               "\r\n<th width=115 scope=col>Employee</th>"
                               "\r\n<th width=103 scope=col>Started</th>"
                               "\r\n<th width=205 scope=col>Ended</th>\r\n</tr>";
-const QByteArray breaks1 =
-    row({"Coffee", "Ann", "10:00:00", "10:15:00"}) + row({"Coffee", zoeWritten, "10:05:00", "-"});
-const QByteArray breaks2 = row({"Lunch", "Ann", "12:00:00", "12:30:00"});
-const QByteArray breaks3 = row({"Tea &amp; cake", "", "15:00:00", "15:05:00"});
+const QByteArray breaks1 = ReportFixture::row({"Coffee", "Ann", "10:00:00", "10:15:00"}) +
+                           ReportFixture::row({"Coffee", zoeWritten, "10:05:00", "-"});
+const QByteArray breaks2 = ReportFixture::row({"Lunch", "Ann", "12:00:00", "12:30:00"});
+const QByteArray breaks3 = ReportFixture::row({"Tea &amp; cake", "", "15:00:00", "15:05:00"});
 
 } // namespace
 

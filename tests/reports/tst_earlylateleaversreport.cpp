@@ -3,14 +3,11 @@
 #include "EarlyLateLeaversReport.h"
 #include "QuietWarnings.h"
 #include "ReportFixture.h"
-#include "ReportViewer.h"
+#include "WhenModal.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QPushButton>
 #include <QTest>
-#include <QTextBrowser>
-#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
@@ -45,15 +42,11 @@ QByteArray frame(const QByteArray &start, const QByteArray &end)
 
 const QByteArray earlyHeading = "\r\n<p><strong>:: Early Leavers ::</strong></p>";
 const QByteArray lateHeading = "\r\n<p><strong>:: Late Leavers ::</strong></p>";
-const QByteArray tableHead = "\r\n<table width=445 border=1>\r\n<tr>"
-                             "\r\n<th width=115 scope=col>Date</th>"
-                             "\r\n<th width=103 scope=col>Time </th>"
-                             "\r\n<th width=205 scope=col>Employee</th>\r\n</tr>";
+const QByteArray tableHead = ReportFixture::clockingTableHead();
 
 QByteArray row(const QByteArray &date, const QByteArray &time, const QByteArray &employee)
 {
-    return "\r\n<tr>\r\n<td>" + date + "</td>\r\n<td>" + time + "</td>\r\n<td>" + employee +
-           "</td>\r\n</tr>";
+    return ReportFixture::row({date, time, employee});
 }
 
 const QString noResults = u"There are no results for the date specified"_s;
@@ -66,7 +59,7 @@ class TestEarlyLateLeaversReport : public QObject
 
 private Q_SLOTS:
     void init() { failOnUnexpectedWarnings(); }
-    void cleanup();
+    void cleanup() { closeModalWidgets(); }
 
     // A section missing or doubled, a close written where the page has none (or missing
     // where it has one), a log-out at a cut-off counted, a log-in listed, a range that
@@ -80,12 +73,6 @@ private Q_SLOTS:
     // shows it; Enter writes nothing.
     void dialog();
 };
-
-void TestEarlyLateLeaversReport::cleanup()
-{
-    while (QWidget *modal = QApplication::activeModalWidget())
-        modal->close();
-}
 
 void TestEarlyLateLeaversReport::page_data()
 {
@@ -185,9 +172,7 @@ void TestEarlyLateLeaversReport::dialog()
     QString viewerTitle;
     QString shown;
     bool enterWrote = true;
-    QTimer::singleShot(0, this, [&] {
-        QWidget *dialog = QApplication::activeModalWidget();
-        QVERIFY(dialog);
+    whenDialogOpens(this, [&](QDialog *dialog) {
         title = dialog->windowTitle();
         // The cut-offs are those read on opening: a change now does not count.
         fx.db().exec(u"update settings set eco = '23:00:00'"_s);
@@ -196,17 +181,12 @@ void TestEarlyLateLeaversReport::dialog()
         dialog->findChild<DatePicker *>(u"startDate"_s)->setDate(QDate(2026, 3, 3));
         dialog->findChild<DatePicker *>(u"endDate"_s)->setDate(QDate(2026, 3, 31));
         dialog->findChild<QCheckBox *>(u"earlyBox"_s)->setChecked(true);
-        QTimer::singleShot(0, this, [&] {
-            QWidget *viewer = QApplication::activeModalWidget();
-            QVERIFY(qobject_cast<ReportViewer *>(viewer));
-            viewerTitle = viewer->windowTitle();
-            shown = viewer->findChild<QTextBrowser *>(u"reportBrowser"_s)->toPlainText();
-            viewer->close();
-        });
         auto *run = dialog->findChild<QPushButton *>(u"runButton"_s);
         QCOMPARE(run->text(), u"Run Report!"_s);
-        run->click();
-        dialog->close();
+        const std::optional<ReportFixture::Viewed> viewed = ReportFixture::viewedAfterClick(run);
+        QVERIFY(viewed);
+        viewerTitle = viewed->title;
+        shown = viewed->text;
     });
     EarlyLateLeaversDialog::run(fx.db(), fx.prompter, fx.clock, nullptr);
 

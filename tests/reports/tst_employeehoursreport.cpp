@@ -2,13 +2,11 @@
 #include "EmployeeHoursReport.h"
 #include "QuietWarnings.h"
 #include "ReportFixture.h"
-#include "ReportViewer.h"
+#include "WhenModal.h"
 
-#include <QApplication>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
@@ -64,10 +62,8 @@ QByteArray validDays(const QList<QByteArray> &days)
                        "\r\n<table width=250 border=1>\r\n<tr>"
                        "\r\n<th width=115 scope=col>Date</th>"
                        "\r\n<th width=200 scope=col>Hours </th>\r\n</tr>";
-    for (const QByteArray &day : days) {
-        const QList<QByteArray> cells = day.split('|');
-        table += "\r\n<tr>\r\n<td>" + cells[0] + "</td>\r\n<td>" + cells[1] + "</td>\r\n</tr>";
-    }
+    for (const QByteArray &day : days)
+        table += ReportFixture::row(day.split('|'));
     return table + "\r\n</table>";
 }
 
@@ -79,7 +75,7 @@ class TestEmployeeHoursReport : public QObject
 
 private Q_SLOTS:
     void init() { failOnUnexpectedWarnings(); }
-    void cleanup();
+    void cleanup() { closeModalWidgets(); }
 
     // A date listed once per clocking, a day paired from other than its earliest
     // clockings, a shift past midnight paired, another employee's or another year's
@@ -93,12 +89,6 @@ private Q_SLOTS:
     // it, and a run without a choice is refused.
     void dialog();
 };
-
-void TestEmployeeHoursReport::cleanup()
-{
-    while (QWidget *modal = QApplication::activeModalWidget())
-        modal->close();
-}
 
 void TestEmployeeHoursReport::page_data()
 {
@@ -185,9 +175,7 @@ void TestEmployeeHoursReport::dialog()
     QString title;
     QStringList names;
     bool viewed = false;
-    QTimer::singleShot(0, this, [&] {
-        QWidget *dialog = QApplication::activeModalWidget();
-        QVERIFY(dialog);
+    whenDialogOpens(this, [&](QDialog *dialog) {
         title = dialog->windowTitle();
         auto *list = dialog->findChild<QListWidget *>(u"employeeList"_s);
         for (int row = 0; row < list->count(); ++row)
@@ -198,14 +186,7 @@ void TestEmployeeHoursReport::dialog()
         QVERIFY(!fx.reportExists());
 
         list->setCurrentRow(0);
-        QTimer::singleShot(0, this, [&] {
-            QWidget *viewer = QApplication::activeModalWidget();
-            viewed = qobject_cast<ReportViewer *>(viewer) != nullptr;
-            if (viewer)
-                viewer->close();
-        });
-        run->click();
-        dialog->close();
+        viewed = ReportFixture::viewedAfterClick(run).has_value();
     });
     EmployeeHoursDialog::run(fx.db(), fx.prompter, fx.clock, nullptr);
 

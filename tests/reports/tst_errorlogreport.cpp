@@ -21,8 +21,7 @@ void seed(ReportFixture &fx)
 
 QByteArray row(const QByteArray &date, const QByteArray &time, const QByteArray &reason)
 {
-    return "\r\n<tr>\r\n<td>" + date + "</td>\r\n<td>" + time + "</td>\r\n<td>" + reason +
-           "</td>\r\n</tr>";
+    return ReportFixture::row({date, time, reason});
 }
 
 const QByteArray heading = "\r\n<p><strong>:: Occured Errors ::</strong></p>";

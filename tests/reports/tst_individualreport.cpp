@@ -26,8 +26,7 @@ void seed(ReportFixture &fx)
 
 QByteArray row(const QByteArray &date, const QByteArray &time, const QByteArray &type)
 {
-    return "\r\n<tr>\r\n<td>" + date + "</td>\r\n<td>" + time + "</td>\r\n<td>" + type +
-           "</td>\r\n</tr>";
+    return ReportFixture::row({date, time, type});
 }
 
 QByteArray page(const QByteArray &employee, const QByteArray &start, const QByteArray &end,

@@ -1,48 +1,25 @@
-#include "Database.h"
-#include "FixedClock.h"
 #include "QuietWarnings.h"
-#include "Schema.h"
-#include "ScriptedPrompter.h"
-#include "SilentTonePlayer.h"
-#include "StartupValues.h"
-#include "StationCommands.h"
-#include "StationContext.h"
-#include "StationWindow.h"
 #include "TestDatabase.h"
 #include "TestHome.h"
+#include "TestStation.h"
+#include "WhenModal.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QTest>
-#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-// A running station on a set-up database with one employee, as main() builds it.
-struct Station
+// A station with one employee and one break a day, breaks on or off at start-up.
+struct Station : TestStation
 {
-    Station(const QString &location, bool breaksOn) : db(location)
+    Station(const QString &location, bool breaksOn) : TestStation(location)
     {
-        Schema::create(db);
         db.exec(u"insert into employees (employee,cardnum) values ('Ann','0042')"_s);
         values.enableBreaks = breaksOn ? u"1"_s : u"0"_s;
         values.numberOfBreaks = u"1"_s;
         values.breakNames = {u"Lunch"_s, u"-"_s, u"-"_s};
     }
-
-    void logIn() { db.exec(u"update tmp set tmp = '1'"_s); }
-    void trigger(StationMenu::Command command) { window.action(command)->trigger(); }
-
-    Database db;
-    FixedClock clock;
-    ScriptedPrompter prompter;
-    SilentTonePlayer tones;
-    StartupValues values;
-    StationContext context{db, prompter, clock, tones, values, {}};
-    StationWindow window{clock, prompter};
-    StationCommands commands{window, context};
 };
 
 } // namespace
@@ -55,11 +32,7 @@ class TestLeaverHoursBreakMenus : public QObject
 
 private Q_SLOTS:
     void init() { failOnUnexpectedWarnings(); }
-    void cleanup()
-    {
-        while (QWidget *modal = QApplication::activeModalWidget())
-            modal->close();
-    }
+    void cleanup() { closeModalWidgets(); }
 
     // A report command left unwired, opening the wrong dialog, or opening past the gate
     // (the break report also past the break switch).
@@ -115,14 +88,7 @@ void TestLeaverHoursBreakMenus::opens()
         station.prompter.expectMessage(caption, message,
                                        caption == u"Disabled"_s ? PromptIcon::Information
                                                                 : PromptIcon::Exclamation);
-    QString shown;
-    QTimer::singleShot(0, this, [&] {
-        if (QWidget *dialog = QApplication::activeModalWidget()) {
-            shown = dialog->windowTitle();
-            dialog->close();
-        }
-    });
-    station.trigger(command);
+    const QString shown = station.open(command);
 
     QVERIFY2(station.prompter.scriptDone(), qPrintable(station.prompter.pending()));
     QCOMPARE(station.prompter.seen().size(), message.isEmpty() ? 0 : 1);

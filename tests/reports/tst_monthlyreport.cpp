@@ -27,8 +27,7 @@ void seed(ReportFixture &fx)
 
 QByteArray row(const QByteArray &date, const QByteArray &time, const QByteArray &employee)
 {
-    return "\r\n<tr>\r\n<td>" + date + "</td>\r\n<td>" + time + "</td>\r\n<td>" + employee +
-           "</td>\r\n</tr>";
+    return ReportFixture::row({date, time, employee});
 }
 
 QByteArray frame(const QByteArray &start, const QByteArray &end)
@@ -40,10 +39,7 @@ QByteArray frame(const QByteArray &start, const QByteArray &end)
 
 const QByteArray logInsHeading = "\r\n<p><strong>:: Log-in's ::</strong></p>";
 const QByteArray logOutsHeading = "\r\n<p><strong>:: Log-outs's ::</strong></p>";
-const QByteArray tableHead = "\r\n<table width=445 border=1>\r\n<tr>"
-                             "\r\n<th width=115 scope=col>Date</th>"
-                             "\r\n<th width=103 scope=col>Time </th>"
-                             "\r\n<th width=205 scope=col>Employee</th>\r\n</tr>";
+const QByteArray tableHead = ReportFixture::clockingTableHead();
 const QByteArray yearEndIns = logInsHeading + tableHead + row("12/01/25", "08:00:00", "Ann") +
                               row("01/01/26", "08:30:00", "Ann") +
                               row("01/01/26", "09:00:00", zoeWritten);

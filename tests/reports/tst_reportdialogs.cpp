@@ -6,15 +6,11 @@
 #include "NoClockReportDialog.h"
 #include "QuietWarnings.h"
 #include "ReportFixture.h"
-#include "ReportViewer.h"
-#include "SilentTonePlayer.h"
 #include "StartupValues.h"
-#include "StationCommands.h"
-#include "StationContext.h"
-#include "StationWindow.h"
+#include "TestStation.h"
+#include "WhenModal.h"
 
 #include <QAbstractButton>
-#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
@@ -23,7 +19,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
-#include <QTextBrowser>
 #include <QTimer>
 #include <memory>
 #include <optional>
@@ -66,19 +61,9 @@ std::unique_ptr<ReportDialog> makeDialog(Report report, ReportFixture &fx,
 // none when no viewer opened.
 std::optional<QString> viewedAfterRun(QDialog &dialog)
 {
-    std::optional<QString> viewed;
-    bool looked = false;
-    QTimer::singleShot(0, &dialog, [&] {
-        looked = true;
-        if (auto *viewer = qobject_cast<ReportViewer *>(QApplication::activeModalWidget())) {
-            viewed = viewer->findChild<QTextBrowser *>(u"reportBrowser"_s)->toPlainText();
-            viewer->close();
-        }
-    });
-    dialog.findChild<QPushButton *>(u"runButton"_s)->click();
-    for (int wait = 0; !looked && wait < 200; ++wait)
-        QTest::qWait(10);
-    return viewed;
+    const std::optional<ReportFixture::Viewed> viewed =
+        ReportFixture::viewedAfterClick(dialog.findChild<QPushButton *>(u"runButton"_s));
+    return viewed ? std::optional<QString>(viewed->text) : std::nullopt;
 }
 
 void tick(QDialog &dialog, const QString &box)
@@ -105,22 +90,6 @@ QStringList unnamedControls(QWidget &dialog)
     return unnamed;
 }
 
-// A running station on a set-up database, as main() builds it.
-struct Station
-{
-    explicit Station(Database &database) : db(database) {}
-    void trigger(StationMenu::Command command) { window.action(command)->trigger(); }
-
-    Database &db;
-    FixedClock clock;
-    ScriptedPrompter prompter;
-    SilentTonePlayer tones;
-    StartupValues values;
-    StationContext context{db, prompter, clock, tones, values, {}};
-    StationWindow window{clock, prompter};
-    StationCommands commands{window, context};
-};
-
 } // namespace
 
 Q_DECLARE_METATYPE(Report)
@@ -132,11 +101,7 @@ class TestReportDialogs : public QObject
 
 private Q_SLOTS:
     void init() { failOnUnexpectedWarnings(); }
-    void cleanup()
-    {
-        if (QWidget *modal = QApplication::activeModalWidget())
-            modal->close();
-    }
+    void cleanup() { closeModalWidgets(); }
 
     // Each dialog as given: title, run button that never answers Enter, dates shown as
     // MM/dd/yy, every control named.
@@ -371,22 +336,16 @@ void TestReportDialogs::menuOpensDialog()
     QFETCH(StationMenu::Command, command);
     QFETCH(QString, title);
     ReportFixture fx;
-    Station station(fx.db());
+    TestStation station(fx.db());
     station.prompter.expectMessage(u"Authorisation"_s,
                                    u"Sorry you do not have access to this function"_s,
                                    PromptIcon::Exclamation);
     station.trigger(command);
     QVERIFY2(station.prompter.scriptDone(), qPrintable(station.prompter.pending()));
 
-    fx.db().exec(u"update tmp set tmp = '1'"_s);
-    QString shown;
-    QTimer::singleShot(0, this, [&] {
-        if (auto *dialog = qobject_cast<ReportDialog *>(QApplication::activeModalWidget())) {
-            shown = dialog->windowTitle();
-            dialog->reject();
-        }
-    });
-    station.trigger(command);
+    station.logIn();
+    const QString shown = station.open(
+        command, [](QDialog *dialog) { QVERIFY(qobject_cast<ReportDialog *>(dialog)); });
     QCOMPARE(shown, title);
 }
 

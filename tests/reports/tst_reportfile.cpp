@@ -5,6 +5,7 @@
 #include "ReportViewer.h"
 #include "ScriptedPrompter.h"
 #include "TestHome.h"
+#include "WhenModal.h"
 
 #include <QApplication>
 #include <QDir>
@@ -43,11 +44,7 @@ class TestReportFile : public QObject
 
 private Q_SLOTS:
     void init() { failOnUnexpectedWarnings(); }
-    void cleanup()
-    {
-        if (QWidget *modal = QApplication::activeModalWidget())
-            modal->close();
-    }
+    void cleanup() { closeModalWidgets(); }
 
     // A new page replaces the old one whole, also when the run stops at its message;
     // only a complete page is to be viewed.

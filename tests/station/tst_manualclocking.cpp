@@ -1,3 +1,4 @@
+#include "Clicks.h"
 #include "Database.h"
 #include "DatePicker.h"
 #include "FixedClock.h"
@@ -57,12 +58,6 @@ ManualClocking::Request fullRequest(const QString &employee)
     request.logIn = {true, inDate, TimeEntry(u"22"_s, u"00"_s, u"00"_s)};
     request.logOut = {true, outDate, TimeEntry(u"6"_s, u"30"_s, u"15"_s)};
     return request;
-}
-
-void click(QWidget *widget)
-{
-    QVERIFY(widget);
-    QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(8, widget->height() / 2));
 }
 
 } // namespace
@@ -292,22 +287,22 @@ void TestManualClocking::dialog()
 
     // Each box enables its own row only; clearing it keeps what was typed.
     QVERIFY(!inDatePicker->isEnabled() && !inTime->isEnabled());
-    click(inBox);
+    clickBox(inBox);
     QVERIFY(inDatePicker->isEnabled() && inTime->isEnabled());
     QVERIFY(!outDatePicker->isEnabled() && !outTime->isEnabled());
     QTest::keyClicks(inTime->hourEdit(), u"2"_s);
-    click(inBox);
+    clickBox(inBox);
     QVERIFY(!inDatePicker->isEnabled() && !inTime->isEnabled());
     QCOMPARE(inTime->hourEdit()->text(), u"2"_s);
-    click(outBox);
+    clickBox(outBox);
     QVERIFY(outDatePicker->isEnabled() && outTime->isEnabled());
     QVERIFY(!inDatePicker->isEnabled());
-    click(inBox);
+    clickBox(inBox);
 
     // Bob is the only one of his name: the list is sorted, so he is last.
     QListWidgetItem *bob = list->item(2);
     QCOMPARE(bob->text(), u"Bob"_s);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(bob).center());
+    clickItem(list, bob);
     QTest::keyClicks(inTime->hourEdit(), u"1"_s); // now "21"
     QTest::keyClicks(inTime->minuteEdit(), u"45"_s);
     QTest::keyClicks(inTime->secondEdit(), u"0"_s);

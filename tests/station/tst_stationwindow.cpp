@@ -2,6 +2,7 @@
 #include "QuietWarnings.h"
 #include "ScriptedPrompter.h"
 #include "StationWindow.h"
+#include "WhenModal.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -55,11 +56,7 @@ class TestStationWindow : public QObject
 
 private Q_SLOTS:
     void init() { failOnUnexpectedWarnings(); }
-    void cleanup()
-    {
-        if (QWidget *modal = QApplication::activeModalWidget())
-            modal->close();
-    }
+    void cleanup() { closeModalWidgets(); }
 
     // A menu missing, renamed or out of order.
     void menuBarOrder();

@@ -7,6 +7,7 @@
 #include "TestHome.h"
 #include "Transaction.h"
 #include "UpdaterDialog.h"
+#include "WhenModal.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -26,11 +27,7 @@ class TestUpdaterDialog : public QObject
 
 private Q_SLOTS:
     void init() { failOnUnexpectedWarnings(); }
-    void cleanup()
-    {
-        if (QWidget *modal = QApplication::activeModalWidget())
-            modal->close();
-    }
+    void cleanup() { closeModalWidgets(); }
 
     // "Process!" not reaching the station's database, the bar not showing the run or not
     // emptied after it, Enter running an update, or Escape not closing the window.

@@ -5,6 +5,7 @@
 #include "ScriptedPrompter.h"
 #include "TestHome.h"
 #include "WelcomePage.h"
+#include "WhenModal.h"
 #include "WizardDatabase.h"
 #include "WizardSteps.h"
 
@@ -26,21 +27,6 @@ namespace {
 const QString companyTitle = u":: Company Details ::"_s;
 const QString supervisorTitle = u":: Add a supervisor ::"_s;
 const QString completeTitle = u":: Wizard Complete ::"_s;
-
-// Rejects every open modal page, innermost first, so each exec() returns.
-void closeModalPages()
-{
-    QWidget *previous = nullptr;
-    while (QWidget *modal = QApplication::activeModalWidget()) {
-        if (modal == previous)
-            break;
-        previous = modal;
-        if (auto *dialog = qobject_cast<QDialog *>(modal))
-            dialog->reject();
-        else
-            modal->close();
-    }
-}
 
 // The pages open each other with exec(), so a test acts on a page from the event loop
 // of that page: each step waits until its page is the active modal window and runs
@@ -65,7 +51,7 @@ private:
                 step(page);
             } else if (deadline.hasExpired()) {
                 missed << title;
-                closeModalPages();
+                closeModalWidgets();
             } else {
                 poll(title, step, deadline);
             }
@@ -95,7 +81,7 @@ class TestWizardPages : public QObject
 
 private Q_SLOTS:
     void init() { failOnUnexpectedWarnings(); }
-    void cleanup() { closeModalPages(); }
+    void cleanup() { closeModalWidgets(); }
 
     // A page that does not open the next, loses or mixes up a typed value, stores the
     // password as typed, leaves the database marked unfinished, stops the progress
@@ -117,7 +103,7 @@ void TestWizardPages::fullRun()
     QList<int> exitCodes;
     WizardContext context{steps, [&exitCodes](int exitCode) {
                               exitCodes << exitCode;
-                              closeModalPages();
+                              closeModalWidgets();
                           }};
 
     const QString password = u"Tr0ub4dor&3"_s;

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "Database.h"
+#include "FixedClock.h"
+#include "Schema.h"
+#include "ScriptedPrompter.h"
+#include "SilentTonePlayer.h"
+#include "StartupValues.h"
+#include "StationCommands.h"
+#include "StationContext.h"
+#include "StationWindow.h"
+#include "WhenModal.h"
+
+#include <QAction>
+#include <QDialog>
+#include <QObject>
+#include <QString>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+// A running station as main() builds it: the window with its menu commands wired to the
+// context they share. A test seeds the rows it needs and sets `values` and
+// `context.location` before it triggers a command.
+class TestStation
+{
+public:
+    // On a fresh database at `location`, set up with the schema.
+    explicit TestStation(const QString &location)
+        : m_ownDatabase(std::make_unique<Database>(location)), db(*m_ownDatabase)
+    {
+        Schema::create(db);
+    }
+    // On a database the test set up itself.
+    explicit TestStation(Database &database) : db(database) {}
+
+    // A supervisor logged in, as the login dialog leaves it.
+    void logIn() { db.exec(QStringLiteral("update tmp set tmp = '1'")); }
+    void trigger(StationMenu::Command command) { window.action(command)->trigger(); }
+
+    // Triggers `command` and runs `drive` on the dialog it opens; the dialog is closed
+    // afterwards if `drive` left it open. Returns the dialog's title, empty when the
+    // command opened none.
+    QString open(StationMenu::Command command, const std::function<void(QDialog *)> &drive = {})
+    {
+        QString title;
+        QObject lookOut; // a command that opens no dialog leaves no look-out behind
+        QTimer::singleShot(0, &lookOut, [&] {
+            driveModalDialog([&](QDialog *dialog) {
+                title = dialog->windowTitle();
+                if (drive)
+                    drive(dialog);
+            });
+        });
+        trigger(command);
+        return title;
+    }
+
+private:
+    std::unique_ptr<Database> m_ownDatabase;
+
+public:
+    Database &db;
+    FixedClock clock;
+    ScriptedPrompter prompter;
+    SilentTonePlayer tones;
+    StartupValues values;
+    StationContext context{db, prompter, clock, tones, values, {}};
+    StationWindow window{clock, prompter};
+    StationCommands commands{window, context};
+};
