@@ -1,15 +1,15 @@
 #!/usr/bin/env bash
-# Installs what Chronel needs to build, run and test on Debian 12.
+# Installs what Chronel needs to build, run and test on Debian 12 (the list is in
+# scripts/debian-packages). Skipped when CHRONEL_DEPS_INSTALLED=1, as .ci/run sets after
+# installing them itself.
 set -euo pipefail
+cd "$(dirname "$0")/.."
 
-packages=(
-    cmake g++ make pkg-config
-    qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev
-    libqt6sql6-sqlite libqt6sql6-psql libgl1-mesa-dev
-    libsodium-dev
-    postgresql
-)
+if [ "${CHRONEL_DEPS_INSTALLED:-}" = 1 ]; then
+    exit 0
+fi
 
+mapfile -t packages < <(grep -v -e '^#' -e '^$' scripts/debian-packages)
 sudo=""
 if [ "$(id -u)" -ne 0 ]; then
     sudo="sudo"
