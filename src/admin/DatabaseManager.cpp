@@ -3,7 +3,6 @@
 #include "Database.h"
 #include "Prompter.h"
 #include "ReportedErrors.h"
-#include "Transaction.h"
 
 #include <QObject>
 #include <QStringList>
@@ -51,11 +50,9 @@ bool DatabaseManager::clear(Clearing clearing)
 {
     if (!m_prompter.ask(QObject::tr("Confirm"), question(clearing)))
         return false;
-    const bool cleared = runReported(m_prompter, [&] {
-        Transaction transaction(m_db);
+    const bool cleared = writeReported(m_prompter, m_db, [&] {
         for (const QString &sql : statements(clearing))
             m_db.exec(sql);
-        transaction.commit();
     });
     if (cleared)
         m_prompter.inform(QObject::tr("Success"), QObject::tr("Entries Deleted"),

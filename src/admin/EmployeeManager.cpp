@@ -28,15 +28,8 @@ EmployeeManager::Outcome EmployeeManager::choose(const QString &name, int occurr
                 u"select employee,cardnum from employees where employee = ? order by id"_s, {name});
         }))
         return Outcome::Failed;
-    if (rows.isEmpty()) {
-        // Removed at another station since the list was filled.
-        m_chosen.reset();
-        m_prompter.inform(
-            QObject::tr("Error!"),
-            QObject::tr("The employee %1 no longer exists. Please choose again.").arg(name),
-            PromptIcon::Error);
-        return Outcome::EmployeeGone;
-    }
+    if (rows.isEmpty()) // removed at another station since the list was filled
+        return tellGone(name);
     const SqlRow &row = rows.at(qBound(0, occurrence, int(rows.size()) - 1));
     m_chosen = Employee{row[u"employee"_s], row[u"cardnum"_s]};
     return Outcome::Done;
@@ -84,7 +77,7 @@ EmployeeManager::Outcome EmployeeManager::update(const Employee &typed)
         return Outcome::Done;
     });
     if (outcome == Outcome::EmployeeGone)
-        return tellGone();
+        return tellGone(chosen.name);
     if (outcome == Outcome::Done) {
         m_chosen = typed;
         m_prompter.inform(QObject::tr("Success"), QObject::tr("Employee Updated Successfully!"),
@@ -106,7 +99,7 @@ EmployeeManager::Outcome EmployeeManager::remove(const Employee &typed)
         return Outcome::Done;
     });
     if (outcome == Outcome::EmployeeGone)
-        return tellGone();
+        return tellGone(chosen.name);
     if (outcome == Outcome::Done)
         m_prompter.inform(QObject::tr("Success"), QObject::tr("Employee Deleted Successfully!"),
                           PromptIcon::Information);
@@ -139,7 +132,8 @@ template <typename Write> EmployeeManager::Outcome EmployeeManager::transact(Wri
     m_cardHolder.clear();
     runReported(m_prompter, [&] {
         Transaction transaction(m_db);
-        lockEmployees();
+        // Two stations could otherwise both find a card number free and both take it.
+        transaction.lockTable(u"employees"_s);
         outcome = write();
         if (outcome == Outcome::Done)
             transaction.commit();
@@ -152,14 +146,6 @@ template <typename Write> EmployeeManager::Outcome EmployeeManager::transact(Wri
                               .arg(m_cardHolder),
                           PromptIcon::Error);
     return outcome;
-}
-
-void EmployeeManager::lockEmployees()
-{
-    // SQLite's immediate transaction already excludes other writers; on PostgreSQL two
-    // stations could otherwise both find a card number free and both take it.
-    if (m_db.dialect().engine() == SqlDialect::Engine::PostgreSql)
-        m_db.exec(u"lock table employees in share row exclusive mode"_s);
 }
 
 std::optional<QString> EmployeeManager::cardHolder(const QString &cardNumber, bool exceptChosen)
@@ -176,9 +162,8 @@ std::optional<QString> EmployeeManager::cardHolder(const QString &cardNumber, bo
     return holders.first()[u"employee"_s];
 }
 
-EmployeeManager::Outcome EmployeeManager::tellGone()
+EmployeeManager::Outcome EmployeeManager::tellGone(const QString &name)
 {
-    const QString name = m_chosen->name;
     m_chosen.reset();
     m_prompter.inform(
         QObject::tr("Error!"),

@@ -55,11 +55,10 @@ private:
     bool chosenOrTold();
     // Runs `write` in one transaction. It returns the outcome; only Done is committed.
     template <typename Write> Outcome transact(Write &&write);
-    // Serialises writers of `employees` where the engine does not already.
-    void lockEmployees();
     // The name of an employee other than the chosen one holding `cardNumber`, if any.
     std::optional<QString> cardHolder(const QString &cardNumber, bool exceptChosen);
-    Outcome tellGone();
+    // Forgets the chosen employee and tells the user that `name` is gone.
+    Outcome tellGone(const QString &name);
 
     Database &m_db;
     Prompter &m_prompter;

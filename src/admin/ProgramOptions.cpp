@@ -4,7 +4,6 @@
 #include "ManagerAddress.h"
 #include "Prompter.h"
 #include "ReportedErrors.h"
-#include "Transaction.h"
 
 #include <QObject>
 
@@ -86,7 +85,9 @@ std::optional<QString> ProgramOptions::updateTime(Time time, const TimeEntry &en
         return std::nullopt;
     }
     const QString value = entry.text();
-    if (!write([&] { m_db.exec(u"update settings set %1 = ?"_s.arg(column(time)), {value}); }))
+    if (!writeReported(m_prompter, m_db, [&] {
+            m_db.exec(u"update settings set %1 = ?"_s.arg(column(time)), {value});
+        }))
         return std::nullopt;
     m_prompter.inform(QObject::tr("Success"), updated(time), PromptIcon::Information);
     return value;
@@ -107,7 +108,8 @@ std::optional<QString> ProgramOptions::updateManagerAddress(const QString &typed
                           PromptIcon::Error);
         return std::nullopt;
     }
-    if (!write([&] { m_db.exec(u"update settings set ipadd = ?"_s, {address}); }))
+    if (!writeReported(m_prompter, m_db,
+                       [&] { m_db.exec(u"update settings set ipadd = ?"_s, {address}); }))
         return std::nullopt;
     m_prompter.inform(
         QObject::tr("Success"),
@@ -131,12 +133,10 @@ ProgramOptions::Switches ProgramOptions::setConfirmation(const Switches &shown, 
             return shown;
         after.breaks = false;
     }
-    const bool written = write([&] {
+    const bool written = writeReported(m_prompter, m_db, [&] {
         m_db.exec(u"update con set active = ?"_s, {flag(on)});
-        if (shown.breaks && !after.breaks) {
-            m_db.exec(u"update breaksettings set enablebreaks = '0'"_s);
-            m_db.exec(u"delete from usedbreaks"_s);
-        }
+        if (shown.breaks && !after.breaks)
+            disableBreaks();
     });
     if (!written)
         return shown;
@@ -149,10 +149,7 @@ ProgramOptions::Switches ProgramOptions::setBreaks(const Switches &shown, bool o
     Switches after = shown;
     after.breaks = on;
     if (!on) {
-        const bool written = write([&] {
-            m_db.exec(u"update breaksettings set enablebreaks = '0'"_s);
-            m_db.exec(u"delete from usedbreaks"_s);
-        });
+        const bool written = writeReported(m_prompter, m_db, [&] { disableBreaks(); });
         if (!written)
             return shown;
         tellToRestart();
@@ -160,7 +157,7 @@ ProgramOptions::Switches ProgramOptions::setBreaks(const Switches &shown, bool o
     }
 
     bool noEmployees = false;
-    const bool written = write([&] {
+    const bool written = writeReported(m_prompter, m_db, [&] {
         if (m_db.select(u"select employee from employees limit 1"_s).isEmpty()) {
             noEmployees = true;
             return;
@@ -193,7 +190,9 @@ ProgramOptions::Switches ProgramOptions::setBreaks(const Switches &shown, bool o
 
 ProgramOptions::Switches ProgramOptions::setAuthorisation(const Switches &shown, bool on)
 {
-    if (!write([&] { m_db.exec(u"update breaksettings set enableauth = ?"_s, {flag(on)}); }))
+    if (!writeReported(m_prompter, m_db, [&] {
+            m_db.exec(u"update breaksettings set enableauth = ?"_s, {flag(on)});
+        }))
         return shown;
     tellToRestart();
     Switches after = shown;
@@ -201,13 +200,10 @@ ProgramOptions::Switches ProgramOptions::setAuthorisation(const Switches &shown,
     return after;
 }
 
-bool ProgramOptions::write(const std::function<void()> &statements)
+void ProgramOptions::disableBreaks()
 {
-    return runReported(m_prompter, [&] {
-        Transaction transaction(m_db);
-        statements();
-        transaction.commit();
-    });
+    m_db.exec(u"update breaksettings set enablebreaks = '0'"_s);
+    m_db.exec(u"delete from usedbreaks"_s);
 }
 
 void ProgramOptions::tellToRestart()

@@ -3,7 +3,6 @@
 #include "TimeEntry.h"
 
 #include <QString>
-#include <functional>
 #include <optional>
 
 class Database;
@@ -62,7 +61,8 @@ public:
     Switches setAuthorisation(const Switches &shown, bool on);
 
 private:
-    bool write(const std::function<void()> &statements);
+    // Turns the break switch off and drops the break marks, in the caller's transaction.
+    void disableBreaks();
     void tellToRestart();
 
     Database &m_db;

@@ -73,7 +73,8 @@ SecurityManager::Outcome SecurityManager::remove(const QString &userName, const 
     } check = Check::WrongPassword;
     if (!runReported(m_prompter, [&] {
             Transaction transaction(m_db);
-            lockUsers();
+            // Two stations could otherwise each delete one of the last two accounts.
+            transaction.lockTable(u"users"_s);
             QVariantList matching;
             const QList<SqlRow> accounts =
                 m_db.select(u"select password from users where username = ?"_s, {userName});
@@ -128,12 +129,4 @@ bool SecurityManager::checked(const Account &typed)
 void SecurityManager::refuse(const QString &caption, const QString &text)
 {
     m_prompter.inform(caption, text, PromptIcon::Error);
-}
-
-void SecurityManager::lockUsers()
-{
-    // SQLite's immediate transaction already excludes other writers; on PostgreSQL two
-    // stations could otherwise each delete one of the last two accounts.
-    if (m_db.dialect().engine() == SqlDialect::Engine::PostgreSql)
-        m_db.exec(u"lock table users in share row exclusive mode"_s);
 }

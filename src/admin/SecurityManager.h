@@ -42,8 +42,6 @@ public:
 private:
     bool checked(const Account &typed);
     void refuse(const QString &caption, const QString &text);
-    // Serialises writers of `users` where the engine does not already.
-    void lockUsers();
 
     Database &m_db;
     Prompter &m_prompter;

@@ -2,7 +2,6 @@
 
 #include "BreakGrant.h"
 #include "ReportedErrors.h"
-#include "Transaction.h"
 
 bool BreakAuthorization::poll()
 {
@@ -25,9 +24,5 @@ void BreakAuthorization::grantedAtStation(const QString &grantedCard)
 void BreakAuthorization::close()
 {
     m_status = Status::Closed;
-    runReported(m_prompter, [&] {
-        Transaction transaction(m_db);
-        BreakGrant::withdraw(m_db, m_usedGrants);
-        transaction.commit();
-    });
+    writeReported(m_prompter, m_db, [&] { BreakGrant::withdraw(m_db, m_usedGrants); });
 }

@@ -5,7 +5,6 @@
 #include "NameList.h"
 #include "Prompter.h"
 #include "ReportedErrors.h"
-#include "Transaction.h"
 
 #include <QObject>
 
@@ -38,9 +37,5 @@ bool RemoteBreakGrant::grant()
     if (!m_prompter.ask(QObject::tr("Confirm"), QObject::tr("Proceed with break authorization?"),
                         PromptIcon::Question))
         return false;
-    return runReported(m_prompter, [&] {
-        Transaction transaction(m_db);
-        BreakGrant::grant(m_db, m_choice.card);
-        transaction.commit();
-    });
+    return writeReported(m_prompter, m_db, [&] { BreakGrant::grant(m_db, m_choice.card); });
 }

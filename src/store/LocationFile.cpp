@@ -22,6 +22,14 @@ void writeFile(const QString &path, const QByteArray &content)
         throw DatabaseError(QObject::tr("Cannot write %1: %2").arg(path, file.errorString()));
 }
 
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw DatabaseError(QObject::tr("Cannot read %1: %2").arg(path, file.errorString()));
+    return file.readAll();
+}
+
 // Writes the whole content or leaves the old file untouched.
 void replaceFile(const QString &path, const QByteArray &content)
 {
@@ -63,26 +71,21 @@ QString LocationFile::defaultDatabasePath() const
 
 DatabaseLocation LocationFile::resolve() const
 {
-    QFile file(filePath());
-    if (!file.exists()) {
+    if (!QFile::exists(filePath())) {
         const QString path = defaultDatabasePath();
         writeFile(filePath(), path.toUtf8());
         writeFile(markerPath(), {});
         return {path, true};
     }
-    if (!file.open(QIODevice::ReadOnly))
-        throw DatabaseError(QObject::tr("Cannot read %1: %2").arg(filePath(), file.errorString()));
-    QString text = QString::fromUtf8(file.readAll());
+    QString text = QString::fromUtf8(readFile(filePath()));
     // A hand-edited file often ends with a line end; it is no part of the path.
     while (text.endsWith(u'\n') || text.endsWith(u'\r'))
         text.chop(1);
 
     // A database server is shared by nature, whatever the marker says.
-    if (DatabaseLocation::isServerUri(text))
-        return {text, false};
-    if (QFile::exists(markerPath()))
+    if (!DatabaseLocation::isServerUri(text) && QFile::exists(markerPath()))
         return {text, true};
-    return {text + u'/' + databaseName, false};
+    return {networkDatabase(text), false};
 }
 
 void LocationFile::writeLocal() const
@@ -101,16 +104,8 @@ void LocationFile::writeLocal() const
 
 void LocationFile::writeNetwork(const QString &folder) const
 {
-    QFile old(filePath());
-    const bool hadFile = old.exists();
-    QByteArray oldContent;
-    if (hadFile) {
-        if (!old.open(QIODevice::ReadOnly))
-            throw DatabaseError(
-                QObject::tr("Cannot read %1: %2").arg(filePath(), old.errorString()));
-        oldContent = old.readAll();
-        old.close();
-    }
+    const bool hadFile = QFile::exists(filePath());
+    const QByteArray oldContent = hadFile ? readFile(filePath()) : QByteArray();
     replaceFile(filePath(), folder.toUtf8());
     try {
         removeFile(markerPath());

@@ -2,6 +2,7 @@
 
 #include "DatabaseError.h"
 #include "Prompter.h"
+#include "Transaction.h"
 
 #include <QObject>
 
@@ -16,4 +17,15 @@ template <typename Handler> bool runReported(Prompter &prompter, Handler &&handl
         prompter.inform(QObject::tr("Error"), error.text(), PromptIcon::Error);
         return false;
     }
+}
+
+// Runs `statements` as one transaction, all or nothing, reported as runReported does.
+template <typename Statements>
+bool writeReported(Prompter &prompter, Database &db, Statements &&statements)
+{
+    return runReported(prompter, [&] {
+        Transaction transaction(db);
+        statements();
+        transaction.commit();
+    });
 }

@@ -18,3 +18,11 @@ QString SqlDialect::forUpdate() const
 {
     return m_engine == Engine::Sqlite ? QString() : u" for update"_s;
 }
+
+QString SqlDialect::lockTable(const QString &table) const
+{
+    // SQLite's immediate transaction already excludes every other writer.
+    return m_engine == Engine::Sqlite
+               ? QString()
+               : u"lock table "_s + table + u" in share row exclusive mode"_s;
+}

@@ -24,6 +24,9 @@ public:
     QString beginTransaction() const;
     // Suffix of a select whose rows the transaction is about to change.
     QString forUpdate() const;
+    // Statement that keeps other writers of `table` out until the transaction ends; empty
+    // where the transaction's begin already does.
+    QString lockTable(const QString &table) const;
 
 private:
     Engine m_engine;

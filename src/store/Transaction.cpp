@@ -13,6 +13,12 @@ Transaction::~Transaction()
         m_db.rollback();
 }
 
+void Transaction::lockTable(const QString &table)
+{
+    if (const QString sql = m_db.dialect().lockTable(table); !sql.isEmpty())
+        m_db.exec(sql);
+}
+
 void Transaction::commit()
 {
     m_db.commit();

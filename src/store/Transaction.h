@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 class Database;
 
 // Runs the statements of one user operation as a whole: begun on construction, undone
@@ -11,6 +13,10 @@ public:
     ~Transaction();
     Transaction(const Transaction &) = delete;
     Transaction &operator=(const Transaction &) = delete;
+
+    // Keeps other writers of `table` out until this transaction ends, so that a check
+    // made inside it (a free card number, a remaining account) still holds at commit.
+    void lockTable(const QString &table);
 
     void commit();
 
