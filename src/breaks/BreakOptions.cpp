@@ -3,6 +3,7 @@
 #include "Database.h"
 #include "Prompter.h"
 #include "ReportedErrors.h"
+#include "StartupValues.h"
 #include "Transaction.h"
 
 #include <QObject>
@@ -23,7 +24,7 @@ QStringList BreakOptions::names()
 
 bool BreakOptions::apply(const QString &count, const QStringList &names)
 {
-    const int breaks = counts().contains(count) ? count.toInt() : 0;
+    const int breaks = StartupValues::breaksPerDay(count);
     if (refused(breaks, names))
         return false;
     if (!runReported(m_prompter, [&] { store(breaks, names); }))

@@ -24,14 +24,6 @@ QString stateColumn(int number)
 
 } // namespace
 
-int BreakRecording::breaksPerDay() const
-{
-    const QString &count = m_values.numberOfBreaks;
-    if (count == u"1"_s || count == u"2"_s || count == u"3"_s)
-        return count.toInt();
-    return 0;
-}
-
 QString BreakRecording::breakName(int number) const
 {
     return m_values.breakNames.value(number - 1);
@@ -52,7 +44,7 @@ BreakRecording::Outcome BreakRecording::record(const QString &typed, const QStri
 
 std::optional<BreakRecording::Event> BreakRecording::write(const QString &card)
 {
-    const int count = breaksPerDay();
+    const int count = m_values.breaksPerDay();
     if (count == 0)
         return std::nullopt;
     const QDateTime now = m_clock.now();
@@ -130,7 +122,7 @@ void BreakRecording::tell(const Event &event)
     QString ended;
     if (event.number > 1)
         ended = QObject::tr("end of %1 recorded").arg(name);
-    else if (breaksPerDay() == 1)
+    else if (m_values.breaksPerDay() == 1)
         ended = QObject::tr("End of %1 recorded").arg(name);
     else
         ended = QObject::tr("End of %1 recorded!").arg(name);

@@ -31,9 +31,6 @@ public:
 
     // `typed` is what the card field held; `card` is the employee the dialog is for.
     Outcome record(const QString &typed, const QString &card);
-
-    // The breaks a day has by the start-up values: 0 to 3.
-    int breaksPerDay() const;
     QString breakName(int number) const;
 
 private:

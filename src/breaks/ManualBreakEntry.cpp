@@ -20,13 +20,6 @@ const QString noState = u"-"_s;
 
 } // namespace
 
-int ManualBreakEntry::breaksPerDay(const QString &count)
-{
-    if (count == u"1"_s || count == u"2"_s || count == u"3"_s)
-        return count.toInt();
-    return 0;
-}
-
 QStringList ManualBreakEntry::employeeNames()
 {
     const QStringList names = NameList::employees(m_db);

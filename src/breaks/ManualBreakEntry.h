@@ -46,9 +46,6 @@ public:
     {
     }
 
-    // The breaks a day has by the stored count: 0 to 3.
-    static int breaksPerDay(const QString &count);
-
     // Every employee name, in the order the list shows them; the user is told when there
     // is none. Throws DatabaseError.
     QStringList employeeNames();

@@ -171,7 +171,7 @@ ManualBreakEntryDialog::Block ManualBreakEntryDialog::addBlock(QGridLayout *grid
 
 void ManualBreakEntryDialog::openBlocks()
 {
-    const int breaks = ManualBreakEntry::breaksPerDay(m_values.numberOfBreaks);
+    const int breaks = m_values.breaksPerDay();
     if (breaks == 0)
         return;
     for (const Block &block : m_blocks) {

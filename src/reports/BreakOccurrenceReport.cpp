@@ -70,7 +70,7 @@ BreakOccurrences BreakOccurrenceReport::occurrences(const QString &card, const O
     QList<BreakOccurrences::Break> breaks;
     for (const SqlRow &row : found)
         breaks.append({row[u"dt"_s], row[u"breaknumber"_s], row[u"i"_s], row[u"out"_s]});
-    return BreakOccurrences(breaks, breaksADay(), m_values.breakNames);
+    return BreakOccurrences(breaks, m_values.breaksPerDay(), m_values.breakNames);
 }
 
 void BreakOccurrenceReport::writeFrame(ReportPage &page, const Options &options)
@@ -92,7 +92,7 @@ void BreakOccurrenceReport::writeBreaks(ReportPage &page, const BreakOccurrences
     writeCells(page, {u"<th width=126 scope=col>Date</th>"_s,
                       u"<th width=126 scope=col>Break Name</th>"_s,
                       u"<th width=143 scope=col>Break Start time</th>"_s});
-    const int count = breaksADay();
+    const int count = m_values.breaksPerDay();
     if (count == 0)
         return;
     for (const BreakOccurrences::Line &line : found.incomplete())
@@ -122,13 +122,4 @@ void BreakOccurrenceReport::writeCells(ReportPage &page, const QStringList &cell
 {
     for (const QString &cell : cells)
         page.markup(cell);
-}
-
-int BreakOccurrenceReport::breaksADay() const
-{
-    for (int count = 1; count <= 3; ++count) {
-        if (m_values.numberOfBreaks == QString::number(count))
-            return count;
-    }
-    return 0;
 }

@@ -41,7 +41,6 @@ private:
     void writeFrame(ReportPage &page, const Options &options);
     void writeBreaks(ReportPage &page, const BreakOccurrences &found) const;
     static void writeCells(ReportPage &page, const QStringList &cells);
-    int breaksADay() const;
 
     Database &m_db;
     Prompter &m_prompter;

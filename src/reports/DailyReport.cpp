@@ -67,8 +67,7 @@ void DailyReport::writeBreaks(ReportPage &page, const QString &date)
                          u"\r\n<th width=115 scope=col>Employee</th>"_s,
                          u"\r\n<th width=103 scope=col>Started</th>"_s,
                          u"\r\n<th width=205 scope=col>Ended</th>"_s});
-    const QStringList counts = {u"1"_s, u"2"_s, u"3"_s};
-    const int breaksADay = int(counts.indexOf(m_values.numberOfBreaks)) + 1;
+    const int breaksADay = m_values.breaksPerDay();
     // Any other number of breaks lists none and leaves the table open, as it always has.
     if (breaksADay == 0)
         return;

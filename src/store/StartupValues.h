@@ -19,4 +19,13 @@ struct StartupValues
     bool confirmationOn() const { return confirmation == QLatin1String("1"); }
     bool breaksOn() const { return enableBreaks == QLatin1String("1"); }
     bool authorisationOn() const { return enableAuth == QLatin1String("1"); }
+    // The number of breaks a day; 0 for anything stored other than 1, 2 or 3.
+    int breaksPerDay() const { return breaksPerDay(numberOfBreaks); }
+    static int breaksPerDay(const QString &count)
+    {
+        if (count == QLatin1String("1") || count == QLatin1String("2") ||
+            count == QLatin1String("3"))
+            return count.toInt();
+        return 0;
+    }
 };

@@ -395,7 +395,7 @@ void TestManualBreakEntry::blocksByCount()
         QVERIFY(name);
         QCOMPARE(name->text(), names[number - 1]);
         QVERIFY(name->isReadOnly());
-        const bool open = number <= ManualBreakEntry::breaksPerDay(count);
+        const bool open = number <= StartupValues::breaksPerDay(count);
         for (const QString &input : {u"Date"_s, u"Start"_s, u"UseStart"_s, u"End"_s, u"UseEnd"_s})
             QVERIFY2(dialog.findChild<QWidget *>(prefix + input)->isEnabled() == open,
                      qPrintable(prefix + input));
