@@ -1,8 +1,6 @@
 #include "BreakOccurrenceReport.h"
 
 #include "BreakOccurrences.h"
-#include "Clock.h"
-#include "CompanyRecord.h"
 #include "Database.h"
 #include "NameList.h"
 #include "Prompter.h"
@@ -10,6 +8,7 @@
 #include "ReportFile.h"
 #include "ReportMessages.h"
 #include "ReportPage.h"
+#include "ReportParts.h"
 #include "ReportedErrors.h"
 #include "StartupValues.h"
 
@@ -35,7 +34,10 @@ bool BreakOccurrenceReport::run(const Options &options)
         return false;
     return ReportFile::write(m_prompter, [&](ReportPage &page) {
         const BreakOccurrences found = occurrences(*card, options);
-        writeFrame(page, options);
+        const QString subject =
+            options.employee + u" for "_s + ReportDates::periodText(options.start, options.end);
+        ReportParts::opening(page, m_db, u"::Break occurances for "_s + subject + u"::"_s,
+                             u"Break times  for "_s + subject, ReportPage::CompanyLine::WorksFor);
         writeBreaks(page, found);
         return true;
     });
@@ -73,25 +75,15 @@ BreakOccurrences BreakOccurrenceReport::occurrences(const QString &card, const O
     return BreakOccurrences(breaks, m_values.breaksPerDay(), m_values.breakNames);
 }
 
-void BreakOccurrenceReport::writeFrame(ReportPage &page, const Options &options)
-{
-    const QString period =
-        Clock::dateText(options.start) + u" to "_s + Clock::dateText(options.end);
-    page.open(u"::Break occurances for "_s + options.employee + u" for "_s + period + u"::"_s,
-              u"Break times  for "_s + options.employee + u" for "_s + period);
-    page.company(ReportPage::CompanyLine::WorksFor, CompanyRecord::load(m_db).name);
-    page.rule();
-}
-
 // The header cells of both tables stand without a row around them and the last table is
 // left open, as the page always was.
 void BreakOccurrenceReport::writeBreaks(ReportPage &page, const BreakOccurrences &found) const
 {
     page.sectionHeading(u"Incomplete Breaks recorded"_s);
     page.tableOpen(417);
-    writeCells(page, {u"<th width=126 scope=col>Date</th>"_s,
-                      u"<th width=126 scope=col>Break Name</th>"_s,
-                      u"<th width=143 scope=col>Break Start time</th>"_s});
+    page.headCells({u"<th width=126 scope=col>Date</th>"_s,
+                    u"<th width=126 scope=col>Break Name</th>"_s,
+                    u"<th width=143 scope=col>Break Start time</th>"_s});
     const int count = m_values.breaksPerDay();
     if (count == 0)
         return;
@@ -102,24 +94,18 @@ void BreakOccurrenceReport::writeBreaks(ReportPage &page, const BreakOccurrences
     page.sectionHeading(u"Completed break records"_s);
     page.tableOpen(900);
     if (count == 1) {
-        writeCells(page, {u"<th width=95 scope=col>Date</th>"_s,
-                          u"<th width=125 scope=col>Break Name</th>"_s,
-                          u"<th width=100 scope=col>Break Started</th>"_s,
-                          u"<th width=100 scope=col>Break Ended</th>"_s,
-                          u"<th width=120 scope=col>Total Break Time</th>"_s});
+        page.headCells({u"<th width=95 scope=col>Date</th>"_s,
+                        u"<th width=125 scope=col>Break Name</th>"_s,
+                        u"<th width=100 scope=col>Break Started</th>"_s,
+                        u"<th width=100 scope=col>Break Ended</th>"_s,
+                        u"<th width=120 scope=col>Total Break Time</th>"_s});
     } else {
-        writeCells(page, {u"<th width=95 scope=col>Date</th>"_s});
+        page.headCells({u"<th width=95 scope=col>Date</th>"_s});
         for (int number = 1; number <= count; ++number)
-            writeCells(page, {u"<th width=110 scope=col>Break %1 Started</th>"_s.arg(number),
-                              u"<th width=110 scope=col>Break %1 Ended</th>"_s.arg(number)});
-        writeCells(page, {u"<th width=125 scope=col>Total Break Time</th>"_s});
+            page.headCells({u"<th width=110 scope=col>Break %1 Started</th>"_s.arg(number),
+                            u"<th width=110 scope=col>Break %1 Ended</th>"_s.arg(number)});
+        page.headCells({u"<th width=125 scope=col>Total Break Time</th>"_s});
     }
     for (const BreakOccurrences::Line &line : found.completed())
         page.row(line.cells, line.closed ? ReportPage::RowEnd::Closed : ReportPage::RowEnd::Open);
-}
-
-void BreakOccurrenceReport::writeCells(ReportPage &page, const QStringList &cells)
-{
-    for (const QString &cell : cells)
-        page.markup(cell);
 }

@@ -38,9 +38,7 @@ public:
 private:
     std::optional<QString> cardOf(const QString &employee);
     BreakOccurrences occurrences(const QString &card, const Options &options);
-    void writeFrame(ReportPage &page, const Options &options);
     void writeBreaks(ReportPage &page, const BreakOccurrences &found) const;
-    static void writeCells(ReportPage &page, const QStringList &cells);
 
     Database &m_db;
     Prompter &m_prompter;

@@ -1,12 +1,12 @@
 #include "DailyReport.h"
 
 #include "Clock.h"
-#include "CompanyRecord.h"
 #include "Database.h"
 #include "ReportDates.h"
 #include "ReportFile.h"
 #include "ReportMessages.h"
 #include "ReportPage.h"
+#include "ReportParts.h"
 #include "StartupValues.h"
 
 #include <QObject>
@@ -22,9 +22,8 @@ bool DailyReport::run(const Options &options)
     }
     const QString date = Clock::dateText(options.date);
     return ReportFile::write(m_prompter, [&](ReportPage &page) {
-        page.open(u"::Daily Report for "_s + date + u"::"_s, u"Daily Report for the "_s + date);
-        page.company(ReportPage::CompanyLine::EmployeesOf, CompanyRecord::load(m_db).name);
-        page.rule();
+        ReportParts::opening(page, m_db, u"::Daily Report for "_s + date + u"::"_s,
+                             u"Daily Report for the "_s + date);
         // With both lists an empty one is still shown; a single list stops at no rows.
         const bool both = options.logIns && options.logOuts;
         if (options.logIns && !writeLogSection(page, u"IN"_s, date, !both))
@@ -42,7 +41,7 @@ bool DailyReport::run(const Options &options)
 bool DailyReport::writeLogSection(ReportPage &page, const QString &type, const QString &date,
                                   bool stopWhenEmpty)
 {
-    page.sectionHeading(type == u"IN"_s ? u"Log-in's"_s : u"Log-outs's"_s);
+    ReportParts::logHeading(page, type);
     const QList<SqlRow> rows =
         m_db.select(u"select dt,tm,employee from log where dt = ? and type = ?"_s +
                         ReportDates::chronologicalOrder(u"dt"_s, u"tm"_s, u"id"_s),
@@ -51,11 +50,7 @@ bool DailyReport::writeLogSection(ReportPage &page, const QString &type, const Q
         ReportMessages::noResultsForDate(m_prompter);
         return false;
     }
-    page.tableHead(445, {u"\r\n<th width=115 scope=col>Date</th>"_s,
-                         u"\r\n<th width=103 scope=col>Time </th>"_s,
-                         u"\r\n<th width=205 scope=col>Employee</th>"_s});
-    for (const SqlRow &row : rows)
-        page.row({row[u"dt"_s], row[u"tm"_s], row[u"employee"_s]});
+    ReportParts::clockingTable(page, rows);
     page.tableClose();
     return true;
 }
@@ -72,18 +67,16 @@ void DailyReport::writeBreaks(ReportPage &page, const QString &date)
     if (breaksADay == 0)
         return;
     for (int number = 1; number <= breaksADay; ++number) {
+        // The card's first employee is read with the breaks rather than a query per
+        // break; a card without an employee row any more shows an empty name.
         const QList<SqlRow> breaks = m_db.select(
-            u"select i,out,name from breaks where breaknumber = ? and dt = ? order by i,out,name"_s,
+            u"select i,out,name,(select employee from employees"
+            " where employees.cardnum = breaks.name order by employees.id limit 1) as employee"
+            " from breaks where breaknumber = ? and dt = ? order by i,out,name"_s,
             {QString::number(number), date});
-        for (const SqlRow &taken : breaks) {
-            // A card without an employee row any more shows an empty name.
-            const QList<SqlRow> employee =
-                m_db.select(u"select employee from employees where cardnum = ? order by id"_s,
-                            {taken[u"name"_s]});
-            page.row({m_values.breakNames.value(number - 1),
-                      employee.isEmpty() ? QString() : employee.first()[u"employee"_s],
-                      taken[u"i"_s], taken[u"out"_s]});
-        }
+        for (const SqlRow &taken : breaks)
+            page.row({m_values.breakNames.value(number - 1), taken[u"employee"_s], taken[u"i"_s],
+                      taken[u"out"_s]});
     }
     page.tableClose();
 }

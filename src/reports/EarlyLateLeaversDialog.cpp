@@ -20,14 +20,7 @@ EarlyLateLeaversDialog::EarlyLateLeaversDialog(Database &db, Prompter &prompter,
 {
     auto *range = new QGroupBox(tr("Please select a date range:"), this);
     auto *form = new QFormLayout(range);
-    m_start = new DatePicker(clock.now().date(), range);
-    m_start->setObjectName(u"startDate"_s);
-    m_start->setAccessibleName(tr("Starting Date"));
-    form->addRow(tr("Starting Date:"), m_start);
-    m_end = new DatePicker(clock.now().date(), range);
-    m_end->setObjectName(u"endDate"_s);
-    m_end->setAccessibleName(tr("Ending Date"));
-    form->addRow(tr("Ending Date:"), m_end);
+    m_dates = addDateRows(form, range, clock.now().date());
 
     auto *kinds = new QGroupBox(tr("Please select an option:"), this);
     m_early = new QCheckBox(tr("Early Leavers"), kinds);
@@ -60,5 +53,5 @@ void EarlyLateLeaversDialog::run(Database &db, Prompter &prompter, const Clock &
 
 EarlyLateLeaversReport::Options EarlyLateLeaversDialog::options() const
 {
-    return {m_start->date(), m_end->date(), m_early->isChecked(), m_late->isChecked()};
+    return {m_dates.start->date(), m_dates.end->date(), m_early->isChecked(), m_late->isChecked()};
 }

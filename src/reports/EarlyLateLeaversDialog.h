@@ -4,7 +4,6 @@
 #include "ReportDialog.h"
 
 class Clock;
-class DatePicker;
 class QCheckBox;
 
 // ":: Early / Late leavers report ::": a date range and which leavers to list.
@@ -24,8 +23,7 @@ private:
     EarlyLateLeaversReport::Options options() const;
 
     EarlyLateLeaversReport m_report;
-    DatePicker *m_start = nullptr;
-    DatePicker *m_end = nullptr;
+    DateRange m_dates;
     QCheckBox *m_early = nullptr;
     QCheckBox *m_late = nullptr;
 };

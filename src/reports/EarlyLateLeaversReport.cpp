@@ -1,12 +1,11 @@
 #include "EarlyLateLeaversReport.h"
 
-#include "Clock.h"
-#include "CompanyRecord.h"
 #include "Database.h"
 #include "ReportDates.h"
 #include "ReportFile.h"
 #include "ReportMessages.h"
 #include "ReportPage.h"
+#include "ReportParts.h"
 
 #include <QObject>
 
@@ -25,8 +24,10 @@ bool EarlyLateLeaversReport::run(const Options &options)
         ReportMessages::refuse(m_prompter, QObject::tr("Please select a Leaver type"));
         return false;
     }
+    const QString period = ReportDates::periodText(options.start, options.end);
     return ReportFile::write(m_prompter, [&](ReportPage &page) {
-        writeFrame(page, options);
+        ReportParts::opening(page, m_db, u"::Early/Late Leaver Report for "_s + period + u"::"_s,
+                             u"Early/Late Leaver Report for the "_s + period);
         if (options.early && options.late) {
             writeBothSections(page, options);
             return true;
@@ -40,12 +41,12 @@ bool EarlyLateLeaversReport::writeOneSection(ReportPage &page, Section section,
                                              const Options &options)
 {
     page.sectionHeading(headingOf(section));
-    const QList<QStringList> rows = leavers(section, options);
+    const QList<SqlRow> rows = leavers(section, options);
     if (rows.isEmpty()) {
         ReportMessages::noResultsForDate(m_prompter);
         return false;
     }
-    writeTable(page, rows);
+    ReportParts::clockingTable(page, rows);
     return true;
 }
 
@@ -53,7 +54,7 @@ void EarlyLateLeaversReport::writeBothSections(ReportPage &page, const Options &
 {
     for (Section section : {Section::Early, Section::Late}) {
         page.sectionHeading(headingOf(section));
-        writeTable(page, leavers(section, options));
+        ReportParts::clockingTable(page, leavers(section, options));
         page.tableClose();
     }
     page.bodyClose();
@@ -64,38 +65,15 @@ QString EarlyLateLeaversReport::headingOf(Section section)
     return section == Section::Early ? u"Early Leavers"_s : u"Late Leavers"_s;
 }
 
-void EarlyLateLeaversReport::writeFrame(ReportPage &page, const Options &options)
-{
-    const QString start = Clock::dateText(options.start);
-    const QString end = Clock::dateText(options.end);
-    page.open(u"::Early/Late Leaver Report for "_s + start + u" to "_s + end + u"::"_s,
-              u"Early/Late Leaver Report for the "_s + start + u" to "_s + end);
-    page.company(ReportPage::CompanyLine::EmployeesOf, CompanyRecord::load(m_db).name);
-    page.rule();
-}
-
-void EarlyLateLeaversReport::writeTable(ReportPage &page, const QList<QStringList> &rows)
-{
-    page.tableHead(445, {u"\r\n<th width=115 scope=col>Date</th>"_s,
-                         u"\r\n<th width=103 scope=col>Time </th>"_s,
-                         u"\r\n<th width=205 scope=col>Employee</th>"_s});
-    for (const QStringList &row : rows)
-        page.row(row);
-}
-
-QList<QStringList> EarlyLateLeaversReport::leavers(Section section, const Options &options)
+QList<SqlRow> EarlyLateLeaversReport::leavers(Section section, const Options &options)
 {
     // Cut-offs are stored as HH:MM:SS, so comparing the texts compares the times.
     const bool early = section == Section::Early;
     QVariantList values = ReportDates::rangeValues(options.start, options.end);
     values << (early ? m_earlyCutOff : m_lateCutOff);
-    const QList<SqlRow> found = m_db.select(
-        u"select dt,tm,employee from log where "_s + ReportDates::rangeCondition(u"dt"_s) +
-            (early ? u" and tm < ?"_s : u" and tm > ?"_s) + u" and type = 'OUT'"_s +
-            ReportDates::chronologicalOrder(u"dt"_s, u"tm"_s, u"id"_s),
-        values);
-    QList<QStringList> rows;
-    for (const SqlRow &row : found)
-        rows.append({row[u"dt"_s], row[u"tm"_s], row[u"employee"_s]});
-    return rows;
+    return m_db.select(u"select dt,tm,employee from log where "_s +
+                           ReportDates::rangeCondition(u"dt"_s) +
+                           (early ? u" and tm < ?"_s : u" and tm > ?"_s) + u" and type = 'OUT'"_s +
+                           ReportDates::chronologicalOrder(u"dt"_s, u"tm"_s, u"id"_s),
+                       values);
 }

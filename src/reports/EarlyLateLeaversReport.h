@@ -1,6 +1,9 @@
 #pragma once
 
+#include "SqlRow.h"
+
 #include <QDate>
+#include <QList>
 #include <QString>
 
 class Database;
@@ -39,9 +42,7 @@ private:
     static QString headingOf(Section section);
     bool writeOneSection(ReportPage &page, Section section, const Options &options);
     void writeBothSections(ReportPage &page, const Options &options);
-    void writeFrame(ReportPage &page, const Options &options);
-    void writeTable(ReportPage &page, const QList<QStringList> &rows);
-    QList<QStringList> leavers(Section section, const Options &options);
+    QList<SqlRow> leavers(Section section, const Options &options);
 
     Database &m_db;
     Prompter &m_prompter;

@@ -1,13 +1,12 @@
 #include "EmployeeHoursReport.h"
 
-#include "Clock.h"
-#include "CompanyRecord.h"
 #include "Database.h"
 #include "NameList.h"
 #include "ReportDates.h"
 #include "ReportFile.h"
 #include "ReportMessages.h"
 #include "ReportPage.h"
+#include "ReportParts.h"
 #include "WorkedDays.h"
 
 #include <QObject>
@@ -28,7 +27,10 @@ bool EmployeeHoursReport::run(const Options &options)
     }
     return ReportFile::write(m_prompter, [&](ReportPage &page) {
         const WorkedDays days = workedDays(options);
-        writeFrame(page, options);
+        const QString subject =
+            options.employee + u" for "_s + ReportDates::periodText(options.start, options.end);
+        ReportParts::opening(page, m_db, u"::Working hours for "_s + subject + u"::"_s,
+                             u"Working hours  for "_s + subject, ReportPage::CompanyLine::WorksFor);
         writeDates(page, u"Missing Log-in's"_s, days.missingLogIns());
         writeDates(page, u"Missing Log-out's"_s, days.missingLogOuts());
         writeValidDays(page, days);
@@ -53,16 +55,6 @@ WorkedDays EmployeeHoursReport::workedDays(const Options &options)
     return WorkedDays(clockings);
 }
 
-void EmployeeHoursReport::writeFrame(ReportPage &page, const Options &options)
-{
-    const QString period =
-        Clock::dateText(options.start) + u" to "_s + Clock::dateText(options.end);
-    page.open(u"::Working hours for "_s + options.employee + u" for "_s + period + u"::"_s,
-              u"Working hours  for "_s + options.employee + u" for "_s + period);
-    page.company(ReportPage::CompanyLine::WorksFor, CompanyRecord::load(m_db).name);
-    page.rule();
-}
-
 // The date lists have always left their rows open.
 void EmployeeHoursReport::writeDates(ReportPage &page, const QString &section,
                                      const QStringList &dates)
@@ -70,7 +62,7 @@ void EmployeeHoursReport::writeDates(ReportPage &page, const QString &section,
     page.sectionHeading(section);
     page.tableOpen(100);
     page.markup(u"\r\n<tr>"_s);
-    page.markup(u"\r\n<th width=115 scope=col>Date</th>"_s);
+    page.headCells({u"\r\n<th width=115 scope=col>Date</th>"_s});
     for (const QString &date : dates)
         page.row({date}, ReportPage::RowEnd::Open);
     page.tableClose();

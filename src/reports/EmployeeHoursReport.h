@@ -31,7 +31,6 @@ public:
 
 private:
     WorkedDays workedDays(const Options &options);
-    void writeFrame(ReportPage &page, const Options &options);
     static void writeDates(ReportPage &page, const QString &section, const QStringList &dates);
     static void writeValidDays(ReportPage &page, const WorkedDays &days);
 

@@ -23,14 +23,7 @@ EmployeePeriodDialog::EmployeePeriodDialog(const QString &title, const QString &
     m_employees->setObjectName(u"employeeList"_s);
 
     auto *dates = new QFormLayout;
-    m_start = new DatePicker(clock.now().date(), group);
-    m_start->setObjectName(u"startDate"_s);
-    m_start->setAccessibleName(tr("Starting Date"));
-    dates->addRow(tr("Starting Date:"), m_start);
-    m_end = new DatePicker(clock.now().date(), group);
-    m_end->setObjectName(u"endDate"_s);
-    m_end->setAccessibleName(tr("Ending Date"));
-    dates->addRow(tr("Ending Date:"), m_end);
+    m_dates = addDateRows(dates, group, clock.now().date());
 
     auto *choices = new QVBoxLayout(group);
     choices->addWidget(m_employees, 1);
@@ -56,10 +49,10 @@ QString EmployeePeriodDialog::chosenName() const
 
 QDate EmployeePeriodDialog::start() const
 {
-    return m_start->date();
+    return m_dates.start->date();
 }
 
 QDate EmployeePeriodDialog::end() const
 {
-    return m_end->date();
+    return m_dates.end->date();
 }

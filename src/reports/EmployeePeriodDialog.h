@@ -5,7 +5,6 @@
 #include <QDate>
 
 class Clock;
-class DatePicker;
 class NameListWidget;
 
 // A report dialog on one employee over a period: the employee list, the starting and
@@ -29,6 +28,5 @@ protected:
 
 private:
     NameListWidget *m_employees = nullptr;
-    DatePicker *m_start = nullptr;
-    DatePicker *m_end = nullptr;
+    DateRange m_dates;
 };

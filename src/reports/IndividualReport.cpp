@@ -7,6 +7,7 @@
 #include "ReportFile.h"
 #include "ReportMessages.h"
 #include "ReportPage.h"
+#include "ReportParts.h"
 
 #include <QObject>
 
@@ -35,11 +36,8 @@ bool IndividualReport::run(const Options &options)
                 u" and employee = ?"_s + ReportDates::chronologicalOrder(u"dt"_s, u"tm"_s, u"id"_s),
             ReportDates::rangeValues(options.start, options.end) << options.employee);
         page.sectionHeading(u"Clocking Information"_s);
-        page.tableHead(445, {u"\r\n<th width=115 scope=col>Date</th>"_s,
-                             u"\r\n<th width=103 scope=col>Time </th>"_s,
-                             u"\r\n<th width=205 scope=col>Type</th>"_s});
-        for (const SqlRow &row : rows)
-            page.row({row[u"dt"_s], row[u"tm"_s], row[u"type"_s]});
+        ReportParts::dateTimeTable(page, u"\r\n<th width=205 scope=col>Type</th>"_s, rows,
+                                   u"type"_s);
         return true;
     });
 }

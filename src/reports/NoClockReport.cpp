@@ -1,12 +1,12 @@
 #include "NoClockReport.h"
 
 #include "Clock.h"
-#include "CompanyRecord.h"
 #include "Database.h"
 #include "Prompter.h"
 #include "ReportFile.h"
 #include "ReportMessages.h"
 #include "ReportPage.h"
+#include "ReportParts.h"
 
 #include <QObject>
 
@@ -20,9 +20,8 @@ bool NoClockReport::run(const Options &options)
     }
     const QString date = Clock::dateText(options.date);
     return ReportFile::write(m_prompter, [&](ReportPage &page) {
-        page.open(u"::No Clock Report for "_s + date + u"::"_s, u"No Clock report for "_s + date);
-        page.company(ReportPage::CompanyLine::EmployeesOf, CompanyRecord::load(m_db).name);
-        page.rule();
+        ReportParts::opening(page, m_db, u"::No Clock Report for "_s + date + u"::"_s,
+                             u"No Clock report for "_s + date);
         if (options.noClockIns) {
             if (!writeSection(page, u"IN"_s, date))
                 return false;
@@ -38,7 +37,7 @@ bool NoClockReport::run(const Options &options)
 bool NoClockReport::writeSection(ReportPage &page, const QString &type, const QString &date)
 {
     page.sectionHeading(type == u"IN"_s ? u"No Clock-ins"_s : u"No Clock-outs"_s);
-    if (m_db.select(u"select employee from employees"_s).isEmpty()) {
+    if (m_db.select(u"select employee from employees limit 1"_s).isEmpty()) {
         m_prompter.inform(QObject::tr("Error!"), QObject::tr("Fatal Error:No employees found!"),
                           PromptIcon::Error);
         return false;

@@ -1,5 +1,7 @@
 #include "ReportDates.h"
 
+#include "Clock.h"
+
 using namespace Qt::StringLiterals;
 
 namespace ReportDates {
@@ -27,6 +29,11 @@ QString chronologicalOrder(const QString &dateColumn, const QString &timeColumn,
     if (!entryColumn.isEmpty())
         order += u", "_s + entryColumn;
     return order;
+}
+
+QString periodText(const QDate &start, const QDate &end)
+{
+    return Clock::dateText(start) + u" to "_s + Clock::dateText(end);
 }
 
 } // namespace ReportDates

@@ -27,4 +27,7 @@ QVariantList rangeValues(const QDate &start, const QDate &end);
 QString chronologicalOrder(const QString &dateColumn, const QString &timeColumn,
                            const QString &entryColumn = {});
 
+// "start to end" with both dates as the page shows them, for titles and headings.
+QString periodText(const QDate &start, const QDate &end);
+
 } // namespace ReportDates

@@ -1,8 +1,10 @@
 #include "ReportDialog.h"
 
+#include "DatePicker.h"
 #include "ReportFile.h"
 #include "ReportViewer.h"
 
+#include <QFormLayout>
 #include <QLabel>
 #include <QPushButton>
 
@@ -11,6 +13,21 @@ using namespace Qt::StringLiterals;
 ReportDialog::ReportDialog(const QString &title, QWidget *parent) : QDialog(parent)
 {
     setWindowTitle(title);
+}
+
+ReportDialog::DateRange ReportDialog::addDateRows(QFormLayout *form, QWidget *parent,
+                                                  const QDate &today)
+{
+    DateRange range;
+    range.start = new DatePicker(today, parent);
+    range.start->setObjectName(u"startDate"_s);
+    range.start->setAccessibleName(tr("Starting Date"));
+    form->addRow(tr("Starting Date:"), range.start);
+    range.end = new DatePicker(today, parent);
+    range.end->setObjectName(u"endDate"_s);
+    range.end->setAccessibleName(tr("Ending Date"));
+    form->addRow(tr("Ending Date:"), range.end);
+    return range;
 }
 
 QPushButton *ReportDialog::makeRunButton(const QString &caption, std::function<bool()> writeReport)

@@ -3,6 +3,9 @@
 #include <QDialog>
 #include <functional>
 
+class DatePicker;
+class QDate;
+class QFormLayout;
 class QPushButton;
 
 // What every report dialog shares: its run button, which writes the report and opens
@@ -16,6 +19,15 @@ class ReportDialog : public QDialog
 
 protected:
     ReportDialog(const QString &title, QWidget *parent);
+
+    struct DateRange
+    {
+        DatePicker *start = nullptr;
+        DatePicker *end = nullptr;
+    };
+    // The "Starting Date:" and "Ending Date:" rows of `form`, both pickers on `today`
+    // and children of `parent`.
+    DateRange addDateRows(QFormLayout *form, QWidget *parent, const QDate &today);
 
     // The button never answers Enter: in a report dialog Enter does nothing.
     QPushButton *makeRunButton(const QString &caption, std::function<bool()> writeReport);

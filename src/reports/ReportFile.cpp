@@ -15,11 +15,15 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const QString pictureResource = u":/reports/wi0122-48.gif"_s;
+// Where the page's relative path points, from the report's folder.
+const QString pictureName = u"chronel/wi0122-48.gif"_s;
 
 // A page without its picture is still a whole page, so a failure here is not reported.
-void placePicture()
+// It goes in the folder the report was written to: finding the home again could throw
+// outside the reported run.
+void placePicture(const QDir &folder)
 {
-    const QString target = ReportFile::picturePath();
+    const QString target = folder.filePath(pictureName);
     QFile picture(pictureResource);
     if (QFileInfo(target).size() == picture.size())
         return;
@@ -49,7 +53,7 @@ QString path()
 
 QString picturePath()
 {
-    return ChronelHome::filePath(u"chronel/wi0122-48.gif"_s);
+    return ChronelHome::filePath(pictureName);
 }
 
 bool write(Prompter &prompter, const std::function<bool(ReportPage &)> &body)
@@ -75,7 +79,7 @@ bool write(Prompter &prompter, const std::function<bool(ReportPage &)> &body)
         reportFileError(prompter, target, file.errorString());
         return false;
     }
-    placePicture();
+    placePicture(QFileInfo(target).dir());
     return noDatabaseError && complete;
 }
 

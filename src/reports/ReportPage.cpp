@@ -51,14 +51,19 @@ void ReportPage::tableHead(int width, const QStringList &headerCells)
 {
     tableOpen(width);
     markup(u"\r\n<tr>"_s);
-    for (const QString &cell : headerCells)
-        markup(cell);
+    headCells(headerCells);
     markup(u"\r\n</tr>"_s);
 }
 
 void ReportPage::tableOpen(int width)
 {
     markup(u"\r\n<table width=%1 border=1>"_s.arg(width));
+}
+
+void ReportPage::headCells(const QStringList &cells)
+{
+    for (const QString &cell : cells)
+        markup(cell);
 }
 
 void ReportPage::row(const QStringList &values, RowEnd end)

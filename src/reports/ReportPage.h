@@ -45,6 +45,8 @@ public:
     void tableHead(int width, const QStringList &headerCells);
     // The table opening alone, for heads written without a row around their cells.
     void tableOpen(int width);
+    // Header cells as tableHead() writes them, for heads it cannot write whole.
+    void headCells(const QStringList &cells);
     void row(const QStringList &values, RowEnd end = RowEnd::Closed);
     void tableClose();
     void bodyClose();
