@@ -1,5 +1,6 @@
 #include "CompanySetupDialog.h"
 
+#include "DialogButton.h"
 #include "FormField.h"
 
 #include <QFormLayout>
@@ -28,13 +29,9 @@ CompanySetupDialog::CompanySetupDialog(CompanySetup &setup, const CompanyDetails
     for (qsizetype i = 0; i < m_fields.size(); ++i)
         m_fields[i]->setText(values[i]);
 
-    auto *update = new QPushButton(tr("Update Details!"), group);
-    update->setObjectName(u"updateButton"_s);
-    update->setAutoDefault(false);
+    auto *update = DialogButton::create(tr("Update Details!"), u"updateButton"_s, group);
     connect(update, &QPushButton::clicked, this, [this] { m_setup.update(typed()); });
-    auto *clear = new QPushButton(tr("Clear!"), group);
-    clear->setObjectName(u"clearButton"_s);
-    clear->setAutoDefault(false);
+    auto *clear = DialogButton::create(tr("Clear!"), u"clearButton"_s, group);
     connect(clear, &QPushButton::clicked, this, [this] {
         for (QLineEdit *field : std::as_const(m_fields))
             field->clear();

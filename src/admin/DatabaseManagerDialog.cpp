@@ -1,5 +1,7 @@
 #include "DatabaseManagerDialog.h"
 
+#include "DialogButton.h"
+
 #include <QGroupBox>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -38,9 +40,7 @@ QPushButton *DatabaseManagerDialog::addButton(QWidget *group, const QString &tex
                                               const QString &objectName,
                                               DatabaseManager::Clearing clearing)
 {
-    auto *button = new QPushButton(text, group);
-    button->setObjectName(objectName);
-    button->setAutoDefault(false);
+    auto *button = DialogButton::create(text, objectName, group);
     connect(button, &QPushButton::clicked, this, [this, clearing] { m_manager.clear(clearing); });
     group->layout()->addWidget(button);
     return button;

@@ -1,5 +1,6 @@
 #include "EmployeeManagerDialog.h"
 
+#include "DialogButton.h"
 #include "FormField.h"
 #include "NameListWidget.h"
 #include "ReportedErrors.h"
@@ -62,9 +63,7 @@ QWidget *EmployeeManagerDialog::buildDetailsGroup()
 
     auto *buttons = new QHBoxLayout;
     const auto addButton = [&](const QString &text, const QString &objectName, auto operation) {
-        auto *button = new QPushButton(text, group);
-        button->setObjectName(objectName);
-        button->setAutoDefault(false);
+        auto *button = DialogButton::create(text, objectName, group);
         connect(button, &QPushButton::clicked, this,
                 [this, operation] { finish((m_manager.*operation)(typed())); });
         buttons->addWidget(button);

@@ -1,6 +1,7 @@
 #include "NetworkOptionsDialog.h"
 
 #include "ChronelHome.h"
+#include "DialogButton.h"
 #include "ReportedErrors.h"
 
 #include <QFormLayout>
@@ -13,18 +14,6 @@
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-QPushButton *button(const QString &text, const QString &objectName, QWidget *parent)
-{
-    auto *pushButton = new QPushButton(text, parent);
-    pushButton->setObjectName(objectName);
-    pushButton->setAutoDefault(false);
-    return pushButton;
-}
-
-} // namespace
 
 NetworkOptionsDialog::NetworkOptionsDialog(const QString &homeFolder, Prompter &prompter,
                                            bool localMode, NetworkOptions::Choice &choice,
@@ -47,8 +36,8 @@ NetworkOptionsDialog::NetworkOptionsDialog(const QString &homeFolder, Prompter &
     m_path->setAccessibleName(tr("Path to database:"));
     auto *pathRow = new QFormLayout;
     pathRow->addRow(tr("Path to database:"), m_path);
-    auto *applyButton = button(tr("Apply!"), u"applyButton"_s, settings);
-    m_test = button(tr("Test Connection to DB!"), u"testButton"_s, settings);
+    auto *applyButton = DialogButton::create(tr("Apply!"), u"applyButton"_s, settings);
+    m_test = DialogButton::create(tr("Test Connection to DB!"), u"testButton"_s, settings);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(applyButton);

@@ -1,6 +1,7 @@
 #include "SecurityManagerDialog.h"
 
 #include "CapitalsPasswordField.h"
+#include "DialogButton.h"
 #include "FormField.h"
 #include "NameListWidget.h"
 #include "ReportedErrors.h"
@@ -69,9 +70,7 @@ QWidget *SecurityManagerDialog::buildOptionsGroup()
 
     auto *buttons = new QHBoxLayout;
     const auto addButton = [&](const QString &text, const QString &objectName, auto operation) {
-        auto *button = new QPushButton(text, group);
-        button->setObjectName(objectName);
-        button->setAutoDefault(false);
+        auto *button = DialogButton::create(text, objectName, group);
         connect(button, &QPushButton::clicked, this, [this, operation] { finish(operation()); });
         buttons->addWidget(button);
     };

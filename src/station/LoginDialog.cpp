@@ -1,5 +1,6 @@
 #include "LoginDialog.h"
 
+#include "DialogButton.h"
 #include "SupervisorLogin.h"
 
 #include <QFormLayout>
@@ -29,10 +30,8 @@ LoginDialog::LoginDialog(SupervisorLogin &login, QWidget *parent) : QDialog(pare
     form->addRow(tr("Username:"), m_userName);
     form->addRow(tr("Password:"), m_password);
 
-    auto *button = new QPushButton(tr("Log in!"), group);
-    button->setObjectName(u"logInButton"_s);
+    auto *button = DialogButton::create(tr("Log in!"), u"logInButton"_s, group);
     button->setFlat(true);
-    button->setAutoDefault(false);
     connect(button, &QPushButton::clicked, this, &LoginDialog::logIn);
     form->addRow(button);
 

@@ -1,5 +1,6 @@
 #include "ManualClockingDialog.h"
 
+#include "DialogButton.h"
 #include "NameListWidget.h"
 
 #include "Clock.h"
@@ -27,10 +28,8 @@ ManualClockingDialog::ManualClockingDialog(Database &db, Prompter &prompter, con
     picture->setPixmap(QPixmap(u":/chronel/chronel.png"_s));
     picture->setAlignment(Qt::AlignTop);
 
-    m_process = new QPushButton(tr("Process!"), this);
-    m_process->setObjectName(u"processButton"_s);
+    m_process = DialogButton::create(tr("Process!"), u"processButton"_s, this);
     m_process->setFlat(true);
-    m_process->setAutoDefault(false);
     connect(m_process, &QPushButton::clicked, this, &ManualClockingDialog::process);
 
     auto *groups = new QVBoxLayout;

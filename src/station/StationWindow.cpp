@@ -2,6 +2,7 @@
 
 #include "AboutDialog.h"
 #include "Clock.h"
+#include "DialogButton.h"
 #include "Prompter.h"
 
 #include <QGridLayout>
@@ -120,10 +121,8 @@ QWidget *StationWindow::buildLogArea()
     timeLabel->setBuddy(m_timeField);
     m_timeField->setAccessibleName(timeLabel->text());
 
-    auto *hide = new QPushButton(tr("Hide"), group);
-    hide->setObjectName(u"hideButton"_s);
+    auto *hide = DialogButton::create(tr("Hide"), u"hideButton"_s, group);
     hide->setFlat(true);
-    hide->setAutoDefault(false);
     connect(hide, &QPushButton::clicked, this, &QWidget::showMinimized);
 
     grid->addWidget(iconLabel(u":/chronel/log-area.png"_s, group), 0, 0, 2, 1);

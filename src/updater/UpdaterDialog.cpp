@@ -2,6 +2,7 @@
 
 #include "AboutDialog.h"
 #include "BreakTableUpdater.h"
+#include "DialogButton.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -31,15 +32,11 @@ UpdaterDialog::UpdaterDialog(Prompter &prompter, QWidget *parent)
     m_progress->setRange(0, 100);
     m_progress->setValue(0);
 
-    auto *process = new QPushButton(tr("Process!"), group);
-    process->setObjectName(u"processButton"_s);
-    process->setAutoDefault(false);
+    auto *process = DialogButton::create(tr("Process!"), u"processButton"_s, group);
     connect(process, &QPushButton::clicked, this, &UpdaterDialog::process);
 
     // In place of the system-menu item, which not every window manager offers.
-    auto *about = new QPushButton(tr("&About Updater..."), this);
-    about->setObjectName(u"aboutButton"_s);
-    about->setAutoDefault(false);
+    auto *about = DialogButton::create(tr("&About Updater..."), u"aboutButton"_s, this);
     connect(about, &QPushButton::clicked, this, &UpdaterDialog::showAbout);
 
     auto *groupLayout = new QVBoxLayout(group);

@@ -2,6 +2,7 @@
 
 #include "AboutDialog.h"
 #include "CompanyPage.h"
+#include "DialogButton.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -22,9 +23,7 @@ WelcomePage::WelcomePage(WizardContext context, QWidget *parent)
         tr("With this wizard you will setup Chronel for first use.Please click Next to continue"),
         content);
     intro->setWordWrap(true);
-    auto *about = new QPushButton(tr("About Wizard..."), content);
-    about->setObjectName(u"aboutButton"_s);
-    about->setAutoDefault(false);
+    auto *about = DialogButton::create(tr("About Wizard..."), u"aboutButton"_s, content);
     about->setFlat(true);
     column->addWidget(welcome);
     column->addWidget(intro);

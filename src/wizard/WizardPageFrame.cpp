@@ -1,5 +1,7 @@
 #include "WizardPageFrame.h"
 
+#include "DialogButton.h"
+
 #include <QDialog>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -17,9 +19,7 @@ QPushButton *build(QDialog *page, const QString &title, QWidget *content, const 
     picture->setPixmap(QPixmap(u":/chronel/chronel.png"_s));
     picture->setAlignment(Qt::AlignTop);
 
-    auto *button = new QPushButton(buttonText, page);
-    button->setObjectName(u"nextButton"_s);
-    button->setAutoDefault(false);
+    auto *button = DialogButton::create(buttonText, u"nextButton"_s, page);
 
     auto *row = new QHBoxLayout;
     row->addWidget(picture);
