@@ -168,8 +168,7 @@ void ProgramOptionsDialog::addTimeRow(QGridLayout *grid, ProgramOptions::Time ti
     connect(update, &QPushButton::clicked, this, [this, time, field, shown] {
         if (const std::optional<QString> stored = m_options.updateTime(time, field->entry())) {
             shown->setText(*stored);
-            for (QLineEdit *part : {field->hourEdit(), field->minuteEdit(), field->secondEdit()})
-                part->clear();
+            field->clear();
         }
     });
 

@@ -97,8 +97,7 @@ void BreakDialog::run(const BreakContext &context, const QString &card, QWidget 
 
 void BreakDialog::done(int result)
 {
-    if (!m_closed) {
-        m_closed = true;
+    if (!closed()) {
         m_poll->stop();
         m_authorization.close();
     }
@@ -141,7 +140,7 @@ void BreakDialog::poll()
     m_poll->stop();
     if (m_authorization.poll())
         unlock();
-    else if (!m_closed)
+    else if (!closed())
         m_poll->start();
 }
 

@@ -40,6 +40,7 @@ private:
     void authorizeHere();
     void poll();
     void unlock();
+    bool closed() const { return m_authorization.status() == BreakAuthorization::Status::Closed; }
 
     BreakContext m_context;
     QString m_card;
@@ -51,5 +52,4 @@ private:
     QLineEdit *m_cardField = nullptr;
     QLineEdit *m_status = nullptr;
     QTimer *m_poll = nullptr;
-    bool m_closed = false;
 };

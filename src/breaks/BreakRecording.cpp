@@ -6,23 +6,11 @@
 #include "ReportedErrors.h"
 #include "StartupValues.h"
 #include "Transaction.h"
+#include "UsedBreaks.h"
 
 #include <QObject>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-const QString notTaken = u"0"_s;
-const QString running = u"1"_s;
-const QString done = u"2"_s;
-
-QString stateColumn(int number)
-{
-    return u"used"_s + QString::number(number);
-}
-
-} // namespace
 
 QString BreakRecording::breakName(int number) const
 {
@@ -54,14 +42,15 @@ std::optional<BreakRecording::Event> BreakRecording::write(const QString &card)
     // The state and the rows it stands for change together, or a failure halfway would
     // leave a break that can be neither started again nor ended.
     Transaction transaction(m_db);
+    const QStringList used = states(card);
     std::optional<Event> event;
     for (int number = 1; number <= count && !event; ++number) {
-        const QString seen = state(card, number);
-        if (seen == notTaken)
+        const QString &seen = used.at(number - 1);
+        if (seen == UsedBreaks::notTaken)
             event = Event{number, true};
-        else if (seen == running)
+        else if (seen == UsedBreaks::running)
             event = Event{number, false};
-        else if (seen != done)
+        else if (seen != UsedBreaks::done)
             break; // a state only the manual input writes: left to the supervisor
     }
     if (!event)
@@ -74,19 +63,19 @@ std::optional<BreakRecording::Event> BreakRecording::write(const QString &card)
     return event;
 }
 
-QString BreakRecording::state(const QString &card, int number)
+QStringList BreakRecording::states(const QString &card)
 {
-    const QString column = stateColumn(number);
-    const QString query =
-        u"select %1 from usedbreaks where employee = ?"_s.arg(column) + m_db.dialect().forUpdate();
-    QList<SqlRow> rows = m_db.select(query, {card});
+    const QList<SqlRow> rows =
+        m_db.select(u"select used1,used2,used3 from usedbreaks where employee = ?"_s +
+                        m_db.dialect().forUpdate(),
+                    {card});
     if (rows.isEmpty()) {
         // Employees added after breaks were switched on have no row yet.
-        m_db.exec(u"insert into usedbreaks (employee,used1,used2,used3) values (?,?,?,?)"_s,
-                  {card, notTaken, notTaken, notTaken});
-        return notTaken;
+        UsedBreaks::addRow(m_db, card, UsedBreaks::notTaken);
+        return {UsedBreaks::notTaken, UsedBreaks::notTaken, UsedBreaks::notTaken};
     }
-    return rows.first()[column];
+    const SqlRow &row = rows.first();
+    return {row[UsedBreaks::column(1)], row[UsedBreaks::column(2)], row[UsedBreaks::column(3)]};
 }
 
 void BreakRecording::start(const QString &card, int number, const QString &date,
@@ -95,8 +84,7 @@ void BreakRecording::start(const QString &card, int number, const QString &date,
     m_db.exec(u"insert into breaks (dt,name,i,out,locked,auth,breaknumber) "
               u"values (?,?,?,'-','-','Y',?)"_s,
               {date, card, time, QString::number(number)});
-    m_db.exec(u"update usedbreaks set %1 = ? where employee = ?"_s.arg(stateColumn(number)),
-              {running, card});
+    UsedBreaks::setState(m_db, card, number, UsedBreaks::running);
 }
 
 void BreakRecording::end(const QString &card, int number, const QDate &day, const QString &time)
@@ -107,8 +95,7 @@ void BreakRecording::end(const QString &card, int number, const QDate &day, cons
     const QString breakNumber = QString::number(number);
     if (m_db.exec(close, {time, Clock::dateText(day), card, breakNumber}) == 0)
         m_db.exec(close, {time, Clock::dateText(day.addDays(-1)), card, breakNumber});
-    m_db.exec(u"update usedbreaks set %1 = ? where employee = ?"_s.arg(stateColumn(number)),
-              {done, card});
+    UsedBreaks::setState(m_db, card, number, UsedBreaks::done);
 }
 
 void BreakRecording::tell(const Event &event)

@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 class Clock;
@@ -41,7 +42,8 @@ private:
     };
 
     std::optional<Event> write(const QString &card);
-    QString state(const QString &card, int number);
+    // The states of the employee's three breaks, read once and held until the commit.
+    QStringList states(const QString &card);
     void start(const QString &card, int number, const QString &date, const QString &time);
     void end(const QString &card, int number, const QDate &day, const QString &time);
     void tell(const Event &event);

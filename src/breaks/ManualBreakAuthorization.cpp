@@ -2,9 +2,9 @@
 
 #include "BreakGrant.h"
 #include "Database.h"
-#include "PasswordHash.h"
 #include "Prompter.h"
 #include "ReportedErrors.h"
+#include "SupervisorAccounts.h"
 #include "Transaction.h"
 
 #include <QObject>
@@ -23,7 +23,7 @@ std::optional<QString> ManualBreakAuthorization::authorize(const QString &userNa
     QString card;
     const bool done = runReported(m_prompter, [&] {
         Transaction transaction(m_db);
-        matched = accountMatches(userName, password);
+        matched = SupervisorAccounts::matchingPassword(m_db, userName, password).has_value();
         if (!matched)
             return;
         card = BreakGrant::lastEmployee(m_db).card;
@@ -40,13 +40,4 @@ std::optional<QString> ManualBreakAuthorization::authorize(const QString &userNa
     m_prompter.inform(QObject::tr("Success"), QObject::tr("Authorization Successful"),
                       PromptIcon::Information);
     return card;
-}
-
-bool ManualBreakAuthorization::accountMatches(const QString &userName, const QString &password)
-{
-    const QList<SqlRow> accounts =
-        m_db.select(u"select password from users where username = ?"_s, {userName});
-    return std::any_of(accounts.cbegin(), accounts.cend(), [&](const SqlRow &account) {
-        return PasswordHash::matches(account[u"password"_s], password);
-    });
 }

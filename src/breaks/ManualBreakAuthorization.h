@@ -18,8 +18,6 @@ public:
     std::optional<QString> authorize(const QString &userName, const QString &password);
 
 private:
-    bool accountMatches(const QString &userName, const QString &password);
-
     Database &m_db;
     Prompter &m_prompter;
 };

@@ -6,19 +6,11 @@
 #include "Prompter.h"
 #include "ReportedErrors.h"
 #include "Transaction.h"
+#include "UsedBreaks.h"
 
 #include <QObject>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-const QString started = u"1"_s;
-const QString ended = u"2"_s;
-// The state of a row made here: the station leaves such a break alone.
-const QString noState = u"-"_s;
-
-} // namespace
 
 QStringList ManualBreakEntry::employeeNames()
 {
@@ -85,7 +77,6 @@ ManualBreakEntry::Written ManualBreakEntry::write(const QString &employee, const
     const QString card = cards.first()[u"cardnum"_s];
     const QString date = Clock::dateText(request.date);
     const QString number = QString::number(request.breakNumber);
-    const QString state = u"used"_s + number;
     const QString where = u" where dt = ? and name = ? and breaknumber = ?"_s;
     const bool exists =
         !m_db.select(u"select name from breaks"_s + where + m_db.dialect().forUpdate(),
@@ -95,7 +86,6 @@ ManualBreakEntry::Written ManualBreakEntry::write(const QString &employee, const
     const bool current = request.date >= m_clock.now().date();
     const QString start = request.start.time.text();
     const QString end = request.end.time.text();
-    const QString setState = u"update usedbreaks set %1 = ? where employee = ?"_s.arg(state);
     const QString insert = u"insert into breaks (dt,name,i,out,locked,auth,breaknumber) "
                            u"values (?,?,?,?,'-','-',?)"_s;
 
@@ -105,8 +95,6 @@ ManualBreakEntry::Written ManualBreakEntry::write(const QString &employee, const
                       {start, end, date, card, number});
         else
             m_db.exec(insert, {date, card, start, end, number});
-        if (current)
-            m_db.exec(setState, {ended, card});
     } else if (request.start.used) {
         if (exists) {
             m_db.exec(u"update breaks set i = ?"_s + where, {start, date, card, number});
@@ -115,19 +103,17 @@ ManualBreakEntry::Written ManualBreakEntry::write(const QString &employee, const
             if (current && request.breakNumber == 1 &&
                 m_db.select(u"select employee from usedbreaks where employee = ?"_s, {card})
                     .isEmpty())
-                m_db.exec(u"insert into usedbreaks (employee,used1,used2,used3) "
-                          u"values (?,?,?,?)"_s,
-                          {card, noState, noState, noState});
+                UsedBreaks::addRow(m_db, card, UsedBreaks::noState);
         }
-        if (current)
-            m_db.exec(setState, {started, card});
     } else {
         if (!exists)
             return Written::NoStart;
         m_db.exec(u"update breaks set out = ?"_s + where, {end, date, card, number});
-        if (current)
-            m_db.exec(setState, {ended, card});
     }
+    // An end entered closes the break; a start alone leaves it running.
+    if (current)
+        UsedBreaks::setState(m_db, card, request.breakNumber,
+                             request.end.used ? UsedBreaks::done : UsedBreaks::running);
     transaction.commit();
     return Written::Done;
 }

@@ -20,13 +20,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-void clearTime(TimeField *time)
-{
-    time->hourEdit()->clear();
-    time->minuteEdit()->clear();
-    time->secondEdit()->clear();
-}
-
 QCheckBox *addUseBox(QWidget *parent, const QString &accessibleName, const QString &objectName,
                      TimeField *time)
 {
@@ -35,7 +28,7 @@ QCheckBox *addUseBox(QWidget *parent, const QString &accessibleName, const QStri
     box->setAccessibleName(accessibleName);
     QObject::connect(box, &QCheckBox::clicked, time, [time](bool checked) {
         if (!checked)
-            clearTime(time);
+            time->clear();
     });
     return box;
 }
@@ -61,8 +54,8 @@ ManualBreakEntryDialog::ManualBreakEntryDialog(Database &db, Prompter &prompter,
     reset->setAutoDefault(false);
     connect(reset, &QPushButton::clicked, this, [this] {
         for (const Block &block : m_blocks) {
-            clearTime(block.start);
-            clearTime(block.end);
+            block.start->clear();
+            block.end->clear();
         }
     });
 
@@ -138,13 +131,7 @@ ManualBreakEntryDialog::Block ManualBreakEntryDialog::addBlock(QGridLayout *grid
     block.useEnd =
         addUseBox(parent, tr("Use break %1 end").arg(number), prefix + u"UseEnd"_s, block.end);
     // The fields of a block are typed in one go, start then end.
-    TimeField *start = block.start;
-    TimeField *end = block.end;
-    connect(start->secondEdit(), &QLineEdit::textChanged, end, [start, end] {
-        // A refused part has been emptied by now.
-        if (start->secondEdit()->text().size() == 2)
-            end->hourEdit()->setFocus();
-    });
+    block.start->setSuccessor(block.end->hourEdit());
 
     auto *processButton = new QPushButton(tr("Process!"), parent);
     processButton->setObjectName(prefix + u"Process"_s);
@@ -208,7 +195,7 @@ void ManualBreakEntryDialog::process(const Block &block)
     // Block 1 is made ready for the next entry; the others keep what was typed.
     if (block.number == 1 && outcome != ManualBreakEntry::Outcome::Failed &&
         outcome != ManualBreakEntry::Outcome::EmployeeGone) {
-        clearTime(block.start);
-        clearTime(block.end);
+        block.start->clear();
+        block.end->clear();
     }
 }

@@ -38,6 +38,13 @@ TimeEntry TimeField::entry() const
     return TimeEntry(m_hour->text(), m_minute->text(), m_second->text());
 }
 
+void TimeField::clear()
+{
+    m_hour->clear();
+    m_minute->clear();
+    m_second->clear();
+}
+
 QLineEdit *TimeField::addPart(const QString &accessibleName, const QString &objectName)
 {
     auto *edit = new QLineEdit(this);
@@ -64,6 +71,9 @@ void TimeField::checkPart(TimeEntry::Part part, QLineEdit *edit, QLineEdit *next
         if (next) {
             next->setFocus();
             next->selectAll();
+        } else if (m_successor) {
+            // Nothing selected there: the successor need not be a line edit.
+            m_successor->setFocus();
         }
         break;
     }

@@ -2,6 +2,7 @@
 
 #include "TimeEntry.h"
 
+#include <QPointer>
 #include <QWidget>
 
 class Prompter;
@@ -18,6 +19,10 @@ public:
     TimeField(const QString &label, Prompter &prompter, QWidget *parent = nullptr);
 
     TimeEntry entry() const;
+    // Empties the three parts.
+    void clear();
+    // Where the focus goes once the second part is accepted; by default it stays.
+    void setSuccessor(QWidget *successor) { m_successor = successor; }
 
     QLineEdit *hourEdit() const { return m_hour; }
     QLineEdit *minuteEdit() const { return m_minute; }
@@ -31,4 +36,5 @@ private:
     QLineEdit *m_hour = nullptr;
     QLineEdit *m_minute = nullptr;
     QLineEdit *m_second = nullptr;
+    QPointer<QWidget> m_successor;
 };

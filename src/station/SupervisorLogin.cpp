@@ -5,6 +5,7 @@
 #include "PasswordHash.h"
 #include "Prompter.h"
 #include "ReportedErrors.h"
+#include "SupervisorAccounts.h"
 #include "Transaction.h"
 
 #include <QObject>
@@ -48,19 +49,15 @@ SupervisorLogin::Result SupervisorLogin::logIn(const QString &userName, const QS
 
 bool SupervisorLogin::accountMatches(const QString &userName, const QString &password)
 {
-    const QList<SqlRow> accounts =
-        m_db.select(u"select password from users where username = ?"_s, {userName});
-    for (const SqlRow &account : accounts) {
-        const QString stored = account[u"password"_s];
-        if (!PasswordHash::matches(stored, password))
-            continue;
-        // An account from before passwords were hashed is hashed on its first use.
-        if (!PasswordHash::isHash(stored))
-            m_db.exec(u"update users set password = ? where username = ? and password = ?"_s,
-                      {PasswordHash::hash(password), userName, stored});
-        return true;
-    }
-    return false;
+    const std::optional<QString> stored =
+        SupervisorAccounts::matchingPassword(m_db, userName, password);
+    if (!stored)
+        return false;
+    // An account from before passwords were hashed is hashed on its first use.
+    if (!PasswordHash::isHash(*stored))
+        m_db.exec(u"update users set password = ? where username = ? and password = ?"_s,
+                  {PasswordHash::hash(password), userName, *stored});
+    return true;
 }
 
 void SupervisorLogin::logOut()

@@ -80,17 +80,21 @@ void createTable(Database &db, const Table &table)
         db.exec(
             u"create index idx_%1_%2 on %3 (%2)"_s.arg(table.name, column, sqlName(table.name)));
 
-    if (!table.firstRow.isEmpty()) {
-        QStringList marks;
-        QVariantList values;
-        for (const QString &value : table.firstRow) {
-            marks << u"?"_s;
-            values << value;
-        }
-        db.exec(u"insert into %1 (%2) values (%3)"_s.arg(
-                    sqlName(table.name), table.columns.join(u','), marks.join(u',')),
-                values);
+    if (!table.firstRow.isEmpty())
+        addFirstRow(db, table);
+}
+
+void addFirstRow(Database &db, const Table &table)
+{
+    QStringList marks;
+    QVariantList values;
+    for (const QString &value : table.firstRow) {
+        marks << u"?"_s;
+        values << value;
     }
+    db.exec(u"insert into %1 (%2) values (%3)"_s.arg(sqlName(table.name), table.columns.join(u','),
+                                                     marks.join(u',')),
+            values);
 }
 
 void create(Database &db)

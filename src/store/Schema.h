@@ -29,6 +29,9 @@ bool isPresent(const Database &db);
 // Creates one table with its indexes and its first row.
 void createTable(Database &db, const Table &table);
 
+// Inserts the first row of a single-row table.
+void addFirstRow(Database &db, const Table &table);
+
 // Creates every table in one transaction: a new database, ready for the set-up wizard.
 void create(Database &db);
 

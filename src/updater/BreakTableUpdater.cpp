@@ -38,20 +38,6 @@ bool isEmpty(Database &db, const Schema::Table &table)
         .isEmpty();
 }
 
-// Earlier updaters left `authorization` without the row the authorisation needs.
-void addFirstRow(Database &db, const Schema::Table &table)
-{
-    QStringList marks;
-    QVariantList values;
-    for (const QString &value : table.firstRow) {
-        marks << u"?"_s;
-        values << value;
-    }
-    db.exec(u"insert into %1 (%2) values (%3)"_s.arg(Schema::sqlName(table.name),
-                                                     table.columns.join(u','), marks.join(u',')),
-            values);
-}
-
 } // namespace
 
 BreakTableUpdater::BreakTableUpdater(Prompter &prompter, Progress progress)
@@ -123,7 +109,8 @@ bool BreakTableUpdater::complete(Database &db)
             Schema::createTable(db, table);
             changed = true;
         } else if (!table.firstRow.isEmpty() && isEmpty(db, table)) {
-            addFirstRow(db, table);
+            // Earlier updaters left `authorization` without the row the authorisation needs.
+            Schema::addFirstRow(db, table);
             changed = true;
         }
     }

@@ -43,6 +43,10 @@ private Q_SLOTS:
     // move on after an accepted part.
     void fieldReacts_data();
     void fieldReacts();
+    // The focus leaves the field before its second part is accepted, stays after it is,
+    // or arrives at the next widget with that widget's text selected.
+    void successorAfterSecond_data();
+    void successorAfterSecond();
 };
 
 void TestTimeEntry::checkPart_data()
@@ -186,6 +190,42 @@ void TestTimeEntry::fieldReacts()
     QCOMPARE(edit->text(), kept);
     QVERIFY(QApplication::focusWidget());
     QCOMPARE(QApplication::focusWidget()->objectName(), focused);
+}
+
+void TestTimeEntry::successorAfterSecond_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("message"); // empty: no prompt
+    QTest::addColumn<QString>("kept");
+    QTest::addColumn<bool>("movesOn");
+    QTest::newRow("accepted") << u"30"_s << QString() << u"30"_s << true;
+    QTest::newRow("refused") << u"75"_s << u"Invalid second entered!"_s << QString() << false;
+    QTest::newRow("one digit waits") << u"3"_s << QString() << u"3"_s << false;
+}
+
+void TestTimeEntry::successorAfterSecond()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, message);
+    QFETCH(QString, kept);
+    QFETCH(bool, movesOn);
+    ScriptedPrompter prompter;
+    if (!message.isEmpty())
+        prompter.expectMessage(errorCaption, message, PromptIcon::Error);
+    QWidget window;
+    auto *field = new TimeField(u"Start"_s, prompter, &window);
+    auto *next = new QLineEdit(u"12"_s, &window);
+    next->move(0, 40);
+    field->setSuccessor(next);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    field->secondEdit()->setFocus();
+
+    QTest::keyClicks(field->secondEdit(), typed);
+    QVERIFY2(prompter.scriptDone(), qPrintable(prompter.pending()));
+    QCOMPARE(field->secondEdit()->text(), kept);
+    QCOMPARE(QApplication::focusWidget(), movesOn ? next : field->secondEdit());
+    QVERIFY(!next->hasSelectedText());
 }
 
 QTEST_MAIN(TestTimeEntry)

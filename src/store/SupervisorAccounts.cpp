@@ -1,0 +1,22 @@
+#include "SupervisorAccounts.h"
+
+#include "Database.h"
+#include "PasswordHash.h"
+
+using namespace Qt::StringLiterals;
+
+namespace SupervisorAccounts {
+
+std::optional<QString> matchingPassword(Database &db, const QString &userName, const QString &typed)
+{
+    const QList<SqlRow> accounts =
+        db.select(u"select password from users where username = ?"_s, {userName});
+    for (const SqlRow &account : accounts) {
+        const QString stored = account[u"password"_s];
+        if (PasswordHash::matches(stored, typed))
+            return stored;
+    }
+    return std::nullopt;
+}
+
+} // namespace SupervisorAccounts
