@@ -1,6 +1,12 @@
 #!/usr/bin/env bash
-# Configures and builds Chronel in ./build.
+# Configures and builds Chronel in ./build (or the folder CHRONEL_BUILD_DIR names).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build -j2
+build_dir=${CHRONEL_BUILD_DIR:-build}
+launcher=()
+# A compiler cache, where one is installed, makes rebuilds of other checkouts quick.
+if command -v ccache >/dev/null; then
+    launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+fi
+cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}"
+cmake --build "$build_dir" -j2
