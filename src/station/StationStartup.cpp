@@ -6,6 +6,7 @@
 #include "LocationFile.h"
 #include "Prompter.h"
 #include "Schema.h"
+#include "Transaction.h"
 
 #include <QObject>
 
@@ -30,6 +31,12 @@ StationStartup::Outcome StationStartup::run()
         m_db->exec(u"update tmp set tmp = 0"_s);
         if (m_db->first(u"select first from run"_s).text(u"first"_s) == u"1"_s)
             return askForWizard();
+        // Tables and columns this version added, for a database an older station made.
+        {
+            Transaction transaction(*m_db);
+            Schema::upgrade(*m_db);
+            transaction.commit();
+        }
         readValues();
         return Outcome::Ready;
     } catch (const DatabaseError &error) {

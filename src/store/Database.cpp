@@ -9,6 +9,7 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QUrl>
 #include <QUrlQuery>
 
@@ -165,6 +166,12 @@ bool Database::hasTable(const QString &table) const
     return QSqlDatabase::database(m_connectionName, false)
         .tables(QSql::Tables)
         .contains(table, Qt::CaseInsensitive);
+}
+
+bool Database::hasColumn(const QString &table, const QString &column)
+{
+    QSqlQuery query = run(u"select * from "_s + table + u" where 1 = 0"_s, {});
+    return query.record().indexOf(column) >= 0;
 }
 
 void Database::beginTransaction()

@@ -35,6 +35,8 @@ public:
     SqlRow first(const QString &sql, const QVariantList &values = {});
 
     bool hasTable(const QString &table) const;
+    // `table` as it is written in SQL.
+    bool hasColumn(const QString &table, const QString &column);
 
     // Used by Transaction only.
     void beginTransaction();

@@ -16,7 +16,7 @@ const QList<Table> &tables()
          true,
          {u"dt"_s, u"tm"_s, u"employee"_s, u"type"_s, u"cardnum"_s},
          {},
-         {u"dt"_s, u"employee"_s}},
+         {u"dt"_s, u"employee"_s, u"cardnum"_s}},
         {u"errorlog"_s, true, {u"tm"_s, u"dt"_s, u"reason"_s, u"sent"_s}, {}, {u"dt"_s}},
         {u"allloggedin"_s, false, {u"dt"_s, u"cardnum"_s, u"completed"_s}, {}, {u"cardnum"_s}},
         {u"eauth"_s, false, {u"ename"_s, u"cardnum"_s}, {u"-"_s, u"-"_s}, {}},
@@ -49,10 +49,17 @@ const QList<Table> &tables()
          {u"employee"_s, u"used1"_s, u"used2"_s, u"used3"_s},
          {},
          {u"employee"_s}},
-        {u"authorization"_s, false, {u"authorized"_s, u"cardnumber"_s}, {u"-"_s, u"-"_s}, {}},
+        // One row per granted card, besides the idle first row; `dt` is the day of the grant.
+        {u"authorization"_s,
+         false,
+         {u"authorized"_s, u"cardnumber"_s, u"dt"_s},
+         {u"-"_s, u"-"_s, u"-"_s},
+         {}},
         {u"i"_s, false, {u"dt"_s, u"e"_s}, {}, {}},
         {u"o"_s, false, {u"dt"_s, u"e"_s}, {}, {}},
         {u"usedlog"_s, false, {u"cardnum"_s, u"alldone"_s}, {}, {}},
+        // Station options that have no column of their own, as name/value pairs.
+        {u"options"_s, false, {u"name"_s, u"value"_s}, {}, {u"name"_s}},
     };
     return all;
 }
@@ -67,6 +74,23 @@ bool isPresent(const Database &db)
     return db.hasTable(u"run"_s);
 }
 
+namespace {
+
+// Tables that earlier versions did not have; the others are either in every database or
+// added by the updater.
+bool addedByThisVersion(const QString &table)
+{
+    return table == u"options"_s;
+}
+
+QString indexStatement(const Table &table, const QString &column, const QString &ifMissing)
+{
+    return u"create index %1idx_%2_%3 on %4 (%3)"_s.arg(ifMissing, table.name, column,
+                                                        sqlName(table.name));
+}
+
+} // namespace
+
 void createTable(Database &db, const Table &table)
 {
     QStringList definitions;
@@ -77,8 +101,7 @@ void createTable(Database &db, const Table &table)
     db.exec(u"create table %1 (%2)"_s.arg(sqlName(table.name), definitions.join(u',')));
 
     for (const QString &column : table.indexed)
-        db.exec(
-            u"create index idx_%1_%2 on %3 (%2)"_s.arg(table.name, column, sqlName(table.name)));
+        db.exec(indexStatement(table, column, {}));
 
     if (!table.firstRow.isEmpty())
         addFirstRow(db, table);
@@ -103,6 +126,32 @@ void create(Database &db)
     for (const Table &table : tables())
         createTable(db, table);
     transaction.commit();
+}
+
+bool upgrade(Database &db)
+{
+    bool changed = false;
+    // Two stations starting at once must not both add the same column.
+    if (const QString lock = db.dialect().schemaLock(); !lock.isEmpty())
+        db.exec(lock);
+    for (const Table &table : tables()) {
+        if (!db.hasTable(table.name)) {
+            if (addedByThisVersion(table.name)) {
+                createTable(db, table);
+                changed = true;
+            }
+            continue;
+        }
+        for (const QString &column : table.columns) {
+            if (!db.hasColumn(sqlName(table.name), column)) {
+                db.exec(u"alter table %1 add column %2 text"_s.arg(sqlName(table.name), column));
+                changed = true;
+            }
+        }
+        for (const QString &column : table.indexed)
+            db.exec(indexStatement(table, column, u"if not exists "_s));
+    }
+    return changed;
 }
 
 } // namespace Schema

@@ -35,4 +35,9 @@ void addFirstRow(Database &db, const Table &table);
 // Creates every table in one transaction: a new database, ready for the set-up wizard.
 void create(Database &db);
 
+// Brings a database made by an earlier version up to this one: the tables, columns and
+// indexes it lacks, each only where missing; run it inside a transaction. Tables that
+// only the updater adds are left to it. True when a table or column was added.
+bool upgrade(Database &db);
+
 } // namespace Schema

@@ -26,3 +26,9 @@ QString SqlDialect::lockTable(const QString &table) const
                ? QString()
                : u"lock table "_s + table + u" in share row exclusive mode"_s;
 }
+
+QString SqlDialect::schemaLock() const
+{
+    // Any fixed key will do: only the schema upgrade takes this lock.
+    return m_engine == Engine::Sqlite ? QString() : u"select pg_advisory_xact_lock(479130)"_s;
+}

@@ -28,6 +28,10 @@ public:
     // where the transaction's begin already does.
     QString lockTable(const QString &table) const;
 
+    // Statement that keeps other stations from changing the tables' structure until the
+    // transaction ends; empty where the transaction's begin already does.
+    QString schemaLock() const;
+
 private:
     Engine m_engine;
 };

@@ -13,10 +13,10 @@ Transaction::~Transaction()
         m_db.rollback();
 }
 
-void Transaction::lockTable(const QString &table)
+void Transaction::lockTable(Database &db, const QString &table)
 {
-    if (const QString sql = m_db.dialect().lockTable(table); !sql.isEmpty())
-        m_db.exec(sql);
+    if (const QString sql = db.dialect().lockTable(table); !sql.isEmpty())
+        db.exec(sql);
 }
 
 void Transaction::commit()

@@ -16,7 +16,9 @@ public:
 
     // Keeps other writers of `table` out until this transaction ends, so that a check
     // made inside it (a free card number, a remaining account) still holds at commit.
-    void lockTable(const QString &table);
+    void lockTable(const QString &table) { lockTable(m_db, table); }
+    // The same inside whatever transaction `db` has open.
+    static void lockTable(Database &db, const QString &table);
 
     void commit();
 

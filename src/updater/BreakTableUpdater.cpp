@@ -114,6 +114,9 @@ bool BreakTableUpdater::complete(Database &db)
             changed = true;
         }
     }
+    // What this version adds besides the break tables; the station adds it at its start
+    // too.
+    changed = Schema::upgrade(db) || changed;
     report(lastStep);
     transaction.commit();
     return changed;
