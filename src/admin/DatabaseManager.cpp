@@ -3,6 +3,7 @@
 #include "Database.h"
 #include "Prompter.h"
 #include "ReportedErrors.h"
+#include "UsedBreaks.h"
 
 #include <QObject>
 #include <QStringList>
@@ -51,6 +52,8 @@ bool DatabaseManager::clear(Clearing clearing)
     if (!m_prompter.ask(QObject::tr("Confirm"), question(clearing)))
         return false;
     const bool cleared = writeReported(m_prompter, m_db, [&] {
+        if (clearing == Clearing::Breaks)
+            UsedBreaks::lockForChange(m_db);
         for (const QString &sql : statements(clearing))
             m_db.exec(sql);
     });

@@ -4,6 +4,9 @@
 #include "ManagerAddress.h"
 #include "Prompter.h"
 #include "ReportedErrors.h"
+#include "StartupValues.h"
+#include "StationOptions.h"
+#include "UsedBreaks.h"
 
 #include <QObject>
 
@@ -70,7 +73,9 @@ std::optional<ProgramOptions::Stored> ProgramOptions::load()
                         settings[u"ali"_s],
                         settings[u"alo"_s],
                         {isOn(confirmation[u"active"_s]), isOn(breaks[u"enablebreaks"_s]),
-                         isOn(breaks[u"enableauth"_s])}};
+                         isOn(breaks[u"enableauth"_s])},
+                        StationOptions(m_db).number(StationOptions::supervisorIdleMinutes,
+                                                    StartupValues::defaultSupervisorIdleMinutes)};
     });
     return stored;
 }
@@ -118,6 +123,31 @@ std::optional<QString> ProgramOptions::updateManagerAddress(const QString &typed
     return address;
 }
 
+std::optional<int> ProgramOptions::updateSupervisorIdleMinutes(const QString &typed)
+{
+    bool ok = false;
+    const QString text = typed.trimmed();
+    const int minutes = text.toInt(&ok);
+    if (!ok || minutes < 0 || minutes > maxSupervisorIdleMinutes) {
+        m_prompter.inform(QObject::tr("Error!"),
+                          QObject::tr("Please enter the minutes as a whole number from 0 (never "
+                                      "log out) to %1.")
+                              .arg(maxSupervisorIdleMinutes),
+                          PromptIcon::Error);
+        return std::nullopt;
+    }
+    if (!writeReported(m_prompter, m_db, [&] {
+            StationOptions(m_db).set(StationOptions::supervisorIdleMinutes,
+                                     QString::number(minutes));
+        }))
+        return std::nullopt;
+    m_prompter.inform(QObject::tr("Success"),
+                      QObject::tr("Supervisor log-out time updated.Please restart Chronel for "
+                                  "changes to take effect!"),
+                      PromptIcon::Information);
+    return minutes;
+}
+
 ProgramOptions::Switches ProgramOptions::setConfirmation(const Switches &shown, bool on)
 {
     Switches after = shown;
@@ -162,6 +192,7 @@ ProgramOptions::Switches ProgramOptions::setBreaks(const Switches &shown, bool o
             noEmployees = true;
             return;
         }
+        UsedBreaks::lockForChange(m_db);
         m_db.exec(u"update breaksettings set enablebreaks = '1'"_s);
         // One row of break marks per card; a card that has one keeps it as it is.
         m_db.exec(u"insert into usedbreaks (employee,used1,used2,used3) "
@@ -202,6 +233,7 @@ ProgramOptions::Switches ProgramOptions::setAuthorisation(const Switches &shown,
 
 void ProgramOptions::disableBreaks()
 {
+    UsedBreaks::lockForChange(m_db);
     m_db.exec(u"update breaksettings set enablebreaks = '0'"_s);
     m_db.exec(u"delete from usedbreaks"_s);
 }

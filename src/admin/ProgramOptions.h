@@ -39,6 +39,7 @@ public:
         QString autoLogIn;
         QString autoLogOut;
         Switches switches;
+        int supervisorIdleMinutes = 0;
     };
 
     ProgramOptions(Database &db, Prompter &prompter) : m_db(db), m_prompter(prompter) {}
@@ -52,6 +53,11 @@ public:
     // Stores the address, without surrounding blanks; returns it, none when refused or
     // failed.
     std::optional<QString> updateManagerAddress(const QString &typed);
+    // Stores after how many idle minutes a supervisor is logged out (0: never); returns
+    // the number stored, none when refused or failed.
+    std::optional<int> updateSupervisorIdleMinutes(const QString &typed);
+
+    static constexpr int maxSupervisorIdleMinutes = 1440;
 
     // Each takes the switches as the dialog shows them and the new state of one, writes
     // the change with what it entails, and returns the switches to show afterwards:

@@ -7,6 +7,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -80,6 +81,7 @@ ProgramOptionsDialog::ProgramOptionsDialog(Database &db, Prompter &prompter,
                                      ProgramOptions::Time::AutoLogIn,
                                      ProgramOptions::Time::AutoLogOut, {}));
     layout->addWidget(buildSwitchGroup());
+    layout->addWidget(buildSupervisorGroup(stored.supervisorIdleMinutes));
     showSwitches(stored.switches);
 }
 
@@ -193,6 +195,32 @@ QWidget *ProgramOptionsDialog::buildSwitchGroup()
     m_authorisation = addSwitch(group, tr("Break authorization"), u"authorisationBox"_s);
     connect(m_authorisation, &QCheckBox::clicked, this,
             [this](bool on) { showSwitches(m_options.setAuthorisation(m_switches, on)); });
+    return group;
+}
+
+QWidget *ProgramOptionsDialog::buildSupervisorGroup(int idleMinutes)
+{
+    auto *group = new QGroupBox(tr("Supervisor Log-in"), this);
+    auto *form = new QFormLayout(group);
+    auto *minutes = new QLineEdit(group);
+    minutes->setObjectName(u"idleMinutes"_s);
+    minutes->setValidator(new QIntValidator(0, ProgramOptions::maxSupervisorIdleMinutes, minutes));
+    minutes->setAccessibleName(tr("Log out after minutes without use"));
+    form->addRow(tr("Log out after minutes without use (0 = never):"), minutes);
+    auto *current = new QLineEdit(QString::number(idleMinutes), group);
+    current->setObjectName(u"idleMinutesCurrent"_s);
+    current->setReadOnly(true);
+    current->setAccessibleName(tr("Current minutes without use"));
+    form->addRow(tr("Current:"), current);
+    auto *update = flatButton(tr("Update!"), u"idleMinutesButton"_s, group);
+    connect(update, &QPushButton::clicked, this, [this, minutes, current] {
+        if (const std::optional<int> stored =
+                m_options.updateSupervisorIdleMinutes(minutes->text())) {
+            current->setText(QString::number(*stored));
+            minutes->clear();
+        }
+    });
+    form->addRow(update);
     return group;
 }
 

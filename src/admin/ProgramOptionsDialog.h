@@ -29,6 +29,7 @@ private:
                             const QString &note);
     void addTimeRow(QGridLayout *grid, ProgramOptions::Time time, const QString &current);
     QWidget *buildSwitchGroup();
+    QWidget *buildSupervisorGroup(int idleMinutes);
     QCheckBox *addSwitch(QWidget *group, const QString &text, const QString &objectName);
     void showSwitches(const ProgramOptions::Switches &switches);
 

@@ -1,5 +1,6 @@
 #include "AuthorizeBreakDialog.h"
 
+#include "DialogButton.h"
 #include "FormField.h"
 #include "NameListWidget.h"
 #include "ReportedErrors.h"
@@ -14,9 +15,9 @@
 
 using namespace Qt::StringLiterals;
 
-AuthorizeBreakDialog::AuthorizeBreakDialog(Database &db, Prompter &prompter,
+AuthorizeBreakDialog::AuthorizeBreakDialog(Database &db, Prompter &prompter, const Clock &clock,
                                            RemoteBreakGrant::Choice &choice, QWidget *parent)
-    : QDialog(parent), m_logic(db, prompter, choice)
+    : QDialog(parent), m_logic(db, prompter, clock, choice)
 {
     setWindowTitle(tr(":: Break Authorization ::"));
     auto *group = new QGroupBox(tr("Please select employee to authorize"), this);
@@ -30,9 +31,7 @@ AuthorizeBreakDialog::AuthorizeBreakDialog(Database &db, Prompter &prompter,
     m_card = FormField::add(form, tr("Clock in/out number:"), u"cardNumber"_s);
     m_card->setReadOnly(true);
 
-    auto *button = new QPushButton(tr("Authorize!"), group);
-    button->setObjectName(u"authorizeButton"_s);
-    button->setAutoDefault(false);
+    auto *button = DialogButton::create(tr("Authorize!"), u"authorizeButton"_s, group);
     connect(button, &QPushButton::clicked, this, [this] { m_logic.grant(); });
 
     auto *groupLayout = new QVBoxLayout(group);
@@ -50,10 +49,10 @@ AuthorizeBreakDialog::AuthorizeBreakDialog(Database &db, Prompter &prompter,
     showChoice();
 }
 
-void AuthorizeBreakDialog::run(Database &db, Prompter &prompter, RemoteBreakGrant::Choice &choice,
-                               QWidget *parent)
+void AuthorizeBreakDialog::run(Database &db, Prompter &prompter, const Clock &clock,
+                               RemoteBreakGrant::Choice &choice, QWidget *parent)
 {
-    AuthorizeBreakDialog dialog(db, prompter, choice, parent);
+    AuthorizeBreakDialog dialog(db, prompter, clock, choice, parent);
     if (runReported(prompter, [&] { dialog.loadEmployees(); }))
         dialog.exec();
 }

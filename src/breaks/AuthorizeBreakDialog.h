@@ -14,13 +14,13 @@ class AuthorizeBreakDialog : public QDialog
     Q_OBJECT
 
 public:
-    AuthorizeBreakDialog(Database &db, Prompter &prompter, RemoteBreakGrant::Choice &choice,
-                         QWidget *parent = nullptr);
+    AuthorizeBreakDialog(Database &db, Prompter &prompter, const Clock &clock,
+                         RemoteBreakGrant::Choice &choice, QWidget *parent = nullptr);
 
     // Shows the dialog until it is closed. A database error while reading the employees
     // is shown and the dialog is not opened.
-    static void run(Database &db, Prompter &prompter, RemoteBreakGrant::Choice &choice,
-                    QWidget *parent = nullptr);
+    static void run(Database &db, Prompter &prompter, const Clock &clock,
+                    RemoteBreakGrant::Choice &choice, QWidget *parent = nullptr);
 
     // Reads the employee list; throws DatabaseError.
     void loadEmployees();

@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 
+class Clock;
 class Database;
 class Prompter;
 
@@ -18,29 +18,28 @@ public:
         Closed,
     };
 
-    BreakAuthorization(Database &db, Prompter &prompter, const QString &card)
-        : m_db(db), m_prompter(prompter), m_card(card)
+    BreakAuthorization(Database &db, Prompter &prompter, const Clock &clock, const QString &card)
+        : m_db(db), m_prompter(prompter), m_clock(clock), m_card(card)
     {
     }
 
     Status status() const { return m_status; }
 
-    // One look for a grant; true once the break may be recorded. A database error is
-    // shown and the dialog keeps waiting.
+    // One look for today's grant of the card; true once the break may be recorded. A
+    // database error is shown and the dialog keeps waiting.
     bool poll();
 
-    // A supervisor authorised at this station, by a grant for `grantedCard`.
-    void grantedAtStation(const QString &grantedCard);
+    // A supervisor authorised the card at this station.
+    void grantedAtStation() { m_status = Status::Granted; }
 
-    // The dialog closes: the grant it used is given back, so the next opening needs a
-    // new one.
+    // The dialog closes: the card's grant is given back, so the next opening needs a new
+    // one. Grants of other cards stay.
     void close();
 
 private:
     Database &m_db;
     Prompter &m_prompter;
+    const Clock &m_clock;
     QString m_card;
-    // Grants this dialog relied on, to be taken back on closing.
-    QStringList m_usedGrants{m_card};
     Status m_status = Status::Waiting;
 };

@@ -14,12 +14,13 @@ BreakCommands::BreakCommands(Database &db, Prompter &prompter, const Clock &cloc
 
 BreakCommands::~BreakCommands() = default;
 
-void BreakCommands::openBreakDialog(const QString &card)
+void BreakCommands::openBreakDialog(const QString &employee, const QString &card)
 {
-    BreakDialog::run(m_context, card, m_window);
+    BreakDialog::run(m_context, employee, card, m_window);
 }
 
 void BreakCommands::authorizeBreakRequest()
 {
-    AuthorizeBreakDialog::run(m_context.db, m_context.prompter, m_choice, m_window);
+    AuthorizeBreakDialog::run(m_context.db, m_context.prompter, m_context.clock, m_choice,
+                              m_window);
 }

@@ -18,7 +18,7 @@ public:
                   QWidget *window, std::unique_ptr<Messenger> messenger = {});
     ~BreakCommands();
 
-    void openBreakDialog(const QString &card);
+    void openBreakDialog(const QString &employee, const QString &card);
     void authorizeBreakRequest();
 
 private:

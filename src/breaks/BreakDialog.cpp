@@ -1,5 +1,6 @@
 #include "BreakDialog.h"
 
+#include "DialogButton.h"
 #include "ManualBreakAuthorizationDialog.h"
 #include "StartupValues.h"
 
@@ -14,24 +15,12 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-QPushButton *addButton(QWidget *parent, const QString &text, const QString &objectName)
-{
-    auto *button = new QPushButton(text, parent);
-    button->setObjectName(objectName);
-    button->setAutoDefault(false);
-    return button;
-}
-
-} // namespace
-
-BreakDialog::BreakDialog(const BreakContext &context, const QString &card, QWidget *parent,
-                         std::chrono::milliseconds pollInterval)
-    : QDialog(parent), m_context(context), m_card(card),
+BreakDialog::BreakDialog(const BreakContext &context, const QString &employee, const QString &card,
+                         QWidget *parent, std::chrono::milliseconds pollInterval)
+    : QDialog(parent), m_context(context), m_employee(employee), m_card(card),
       m_recording(context.db, context.prompter, context.clock, context.values),
-      m_request(context.db, context.prompter, context.messenger, context.values.managerAddress),
-      m_authorization(context.db, context.prompter, card)
+      m_request(context.prompter, context.messenger, context.values.managerAddress),
+      m_authorization(context.db, context.prompter, context.clock, card)
 {
     setWindowTitle(tr(":: Break Authorization ::"));
     m_poll = new QTimer(this);
@@ -59,9 +48,10 @@ QWidget *BreakDialog::buildOptionsGroup()
     picture->setPixmap(QPixmap(u":/chronel/chronel.png"_s));
     picture->setAlignment(Qt::AlignTop);
 
-    m_send = addButton(group, tr("Send Authorization Request"), u"sendRequestButton"_s);
+    m_send = DialogButton::create(tr("Send Authorization Request"), u"sendRequestButton"_s, group);
     connect(m_send, &QPushButton::clicked, this, &BreakDialog::sendRequest);
-    m_manual = addButton(group, tr("Manual Authorization"), u"manualAuthorizationButton"_s);
+    m_manual =
+        DialogButton::create(tr("Manual Authorization"), u"manualAuthorizationButton"_s, group);
     connect(m_manual, &QPushButton::clicked, this, &BreakDialog::authorizeHere);
 
     m_cardField = new QLineEdit(group);
@@ -89,9 +79,10 @@ QWidget *BreakDialog::buildOptionsGroup()
     return group;
 }
 
-void BreakDialog::run(const BreakContext &context, const QString &card, QWidget *parent)
+void BreakDialog::run(const BreakContext &context, const QString &employee, const QString &card,
+                      QWidget *parent)
 {
-    BreakDialog dialog(context, card, parent);
+    BreakDialog dialog(context, employee, card, parent);
     dialog.exec();
 }
 
@@ -122,16 +113,15 @@ void BreakDialog::record()
 
 void BreakDialog::sendRequest()
 {
-    if (m_request.send())
-        m_status->setText(tr("Please wait while your break request is being authorized"));
+    m_request.send(m_employee, m_card);
+    m_status->setText(tr("Please wait while your break request is being authorized"));
 }
 
 void BreakDialog::authorizeHere()
 {
-    const std::optional<QString> granted =
-        ManualBreakAuthorizationDialog::run(m_context.db, m_context.prompter, this);
-    if (granted)
-        m_authorization.grantedAtStation(*granted);
+    if (ManualBreakAuthorizationDialog::run(m_context.db, m_context.prompter, m_context.clock,
+                                            m_card, this))
+        m_authorization.grantedAtStation();
 }
 
 void BreakDialog::poll()

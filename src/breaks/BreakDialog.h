@@ -22,11 +22,13 @@ class BreakDialog : public QDialog
 public:
     static constexpr std::chrono::milliseconds defaultPollInterval{5000};
 
-    BreakDialog(const BreakContext &context, const QString &card, QWidget *parent = nullptr,
+    BreakDialog(const BreakContext &context, const QString &employee, const QString &card,
+                QWidget *parent = nullptr,
                 std::chrono::milliseconds pollInterval = defaultPollInterval);
 
-    // Shows the dialog for `card` until it is closed.
-    static void run(const BreakContext &context, const QString &card, QWidget *parent = nullptr);
+    // Shows the dialog for the employee with `card` until it is closed.
+    static void run(const BreakContext &context, const QString &employee, const QString &card,
+                    QWidget *parent = nullptr);
 
     void done(int result) override;
 
@@ -43,6 +45,7 @@ private:
     bool closed() const { return m_authorization.status() == BreakAuthorization::Status::Closed; }
 
     BreakContext m_context;
+    QString m_employee;
     QString m_card;
     BreakRecording m_recording;
     BreakRequest m_request;

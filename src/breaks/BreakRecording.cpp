@@ -27,6 +27,8 @@ BreakRecording::Outcome BreakRecording::record(const QString &typed, const QStri
     if (!event)
         return Outcome::Nothing;
     tell(*event);
+    if (!event->rowClosed)
+        return Outcome::NoOpenBreak;
     return event->start ? Outcome::Started : Outcome::Ended;
 }
 
@@ -42,7 +44,8 @@ std::optional<BreakRecording::Event> BreakRecording::write(const QString &card)
     // The state and the rows it stands for change together, or a failure halfway would
     // leave a break that can be neither started again nor ended.
     Transaction transaction(m_db);
-    const QStringList used = states(card);
+    UsedBreaks::lockForChange(m_db);
+    const QStringList used = UsedBreaks::statesAddingRow(m_db, card);
     std::optional<Event> event;
     for (int number = 1; number <= count && !event; ++number) {
         const QString &seen = used.at(number - 1);
@@ -58,24 +61,9 @@ std::optional<BreakRecording::Event> BreakRecording::write(const QString &card)
     if (event->start)
         start(card, event->number, date, time);
     else
-        end(card, event->number, now.date(), time);
+        event->rowClosed = end(card, event->number, now.date(), time);
     transaction.commit();
     return event;
-}
-
-QStringList BreakRecording::states(const QString &card)
-{
-    const QList<SqlRow> rows =
-        m_db.select(u"select used1,used2,used3 from usedbreaks where employee = ?"_s +
-                        m_db.dialect().forUpdate(),
-                    {card});
-    if (rows.isEmpty()) {
-        // Employees added after breaks were switched on have no row yet.
-        UsedBreaks::addRow(m_db, card, UsedBreaks::notTaken);
-        return {UsedBreaks::notTaken, UsedBreaks::notTaken, UsedBreaks::notTaken};
-    }
-    const SqlRow &row = rows.first();
-    return {row[UsedBreaks::column(1)], row[UsedBreaks::column(2)], row[UsedBreaks::column(3)]};
 }
 
 void BreakRecording::start(const QString &card, int number, const QString &date,
@@ -87,15 +75,17 @@ void BreakRecording::start(const QString &card, int number, const QString &date,
     UsedBreaks::setState(m_db, card, number, UsedBreaks::running);
 }
 
-void BreakRecording::end(const QString &card, int number, const QDate &day, const QString &time)
+bool BreakRecording::end(const QString &card, int number, const QDate &day, const QString &time)
 {
     // The open row of today, or of yesterday for a break taken across midnight.
     const QString close = u"update breaks set out = ? where dt = ? and name = ? "
                           u"and breaknumber = ? and out = '-'"_s;
     const QString breakNumber = QString::number(number);
-    if (m_db.exec(close, {time, Clock::dateText(day), card, breakNumber}) == 0)
-        m_db.exec(close, {time, Clock::dateText(day.addDays(-1)), card, breakNumber});
+    if (m_db.exec(close, {time, Clock::dateText(day), card, breakNumber}) == 0 &&
+        m_db.exec(close, {time, Clock::dateText(day.addDays(-1)), card, breakNumber}) == 0)
+        return false; // a supervisor removed or closed it; the break stays as it is
     UsedBreaks::setState(m_db, card, number, UsedBreaks::done);
+    return true;
 }
 
 void BreakRecording::tell(const Event &event)
@@ -104,6 +94,14 @@ void BreakRecording::tell(const Event &event)
     if (event.start) {
         m_prompter.inform(QObject::tr("Success!"), QObject::tr("Start of %1 recorded").arg(name),
                           PromptIcon::Information);
+        return;
+    }
+    if (!event.rowClosed) {
+        m_prompter.inform(QObject::tr("Not Processed"),
+                          QObject::tr("No open %1 was found, so its end was not recorded. Please "
+                                      "ask a supervisor to enter it by hand.")
+                              .arg(name),
+                          PromptIcon::Exclamation);
         return;
     }
     QString ended;

@@ -21,7 +21,8 @@ public:
         Nothing, // wrong or empty card, breaks used up, or no break set up
         Started,
         Ended,
-        Failed, // a database error, shown with the driver's text; nothing written
+        NoOpenBreak, // the running break has no open row to end; the user was told
+        Failed,      // a database error, shown with the driver's text; nothing written
     };
 
     BreakRecording(Database &db, Prompter &prompter, const Clock &clock,
@@ -39,13 +40,13 @@ private:
     {
         int number = 0;
         bool start = true;
+        bool rowClosed = true; // an end found the break's open row
     };
 
     std::optional<Event> write(const QString &card);
-    // The states of the employee's three breaks, read once and held until the commit.
-    QStringList states(const QString &card);
     void start(const QString &card, int number, const QString &date, const QString &time);
-    void end(const QString &card, int number, const QDate &day, const QString &time);
+    // False when no open row of the break was found; nothing is written then.
+    bool end(const QString &card, int number, const QDate &day, const QString &time);
     void tell(const Event &event);
 
     Database &m_db;

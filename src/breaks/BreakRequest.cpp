@@ -1,9 +1,7 @@
 #include "BreakRequest.h"
 
-#include "BreakGrant.h"
 #include "Messenger.h"
 #include "Prompter.h"
-#include "ReportedErrors.h"
 
 #include <QObject>
 
@@ -16,13 +14,9 @@ QString BreakRequest::text(const QString &employee, const QString &card)
            u" requests a break authorization"_s;
 }
 
-bool BreakRequest::send()
+void BreakRequest::send(const QString &employee, const QString &card)
 {
-    BreakGrant::Employee employee;
-    if (!runReported(m_prompter, [&] { employee = BreakGrant::lastEmployee(m_db); }))
-        return false;
-    m_messenger.send(m_address, text(employee.name, employee.card));
+    m_messenger.send(m_address, text(employee, card));
     m_prompter.inform(QObject::tr("Success"), QObject::tr("Authorization request sent!"),
                       PromptIcon::Information);
-    return true;
 }

@@ -2,30 +2,26 @@
 
 #include <QString>
 
-class Database;
 class Messenger;
 class Prompter;
 
-// "Send Authorization Request": tells the supervisor's computer that the employee who
-// entered a card last wants a break. Delivery is not confirmed; the employee waits for
-// the grant.
+// "Send Authorization Request": tells the supervisor's computer that the employee at
+// the break dialog wants a break. Delivery is not confirmed; the employee waits for the
+// grant.
 class BreakRequest
 {
 public:
-    BreakRequest(Database &db, Prompter &prompter, Messenger &messenger,
-                 const QString &managerAddress)
-        : m_db(db), m_prompter(prompter), m_messenger(messenger), m_address(managerAddress)
+    BreakRequest(Prompter &prompter, Messenger &messenger, const QString &managerAddress)
+        : m_prompter(prompter), m_messenger(messenger), m_address(managerAddress)
     {
     }
 
     static QString text(const QString &employee, const QString &card);
 
-    // False when the employee could not be read (the error has been shown) and nothing
-    // was sent.
-    bool send();
+    // Sends the request of `employee` with `card` and tells the employee so.
+    void send(const QString &employee, const QString &card);
 
 private:
-    Database &m_db;
     Prompter &m_prompter;
     Messenger &m_messenger;
     QString m_address;

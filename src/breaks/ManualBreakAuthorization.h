@@ -1,23 +1,30 @@
 #pragma once
 
 #include <QString>
-#include <optional>
 
+class Clock;
 class Database;
 class Prompter;
 
-// "Manual Authorization": a supervisor at the station grants the break with a user name
-// and password instead of from another computer.
+// "Manual Authorization": a supervisor at the station grants the break of the employee
+// whose break dialog is open, with a user name and password instead of from another
+// computer.
 class ManualBreakAuthorization
 {
 public:
-    ManualBreakAuthorization(Database &db, Prompter &prompter) : m_db(db), m_prompter(prompter) {}
+    ManualBreakAuthorization(Database &db, Prompter &prompter, const Clock &clock,
+                             const QString &card)
+        : m_db(db), m_prompter(prompter), m_clock(clock), m_card(card)
+    {
+    }
 
-    // Checks the account and grants the employee who entered a card last; returns that
-    // card. Nothing when refused or failed; the user has been told why.
-    std::optional<QString> authorize(const QString &userName, const QString &password);
+    // Checks the account and grants the dialog's card. False when refused or failed; the
+    // user has been told why.
+    bool authorize(const QString &userName, const QString &password);
 
 private:
     Database &m_db;
     Prompter &m_prompter;
+    const Clock &m_clock;
+    QString m_card;
 };

@@ -1,5 +1,6 @@
 #include "ManualBreakAuthorizationDialog.h"
 
+#include "DialogButton.h"
 #include "FormField.h"
 
 #include <QFormLayout>
@@ -12,8 +13,9 @@
 using namespace Qt::StringLiterals;
 
 ManualBreakAuthorizationDialog::ManualBreakAuthorizationDialog(Database &db, Prompter &prompter,
-                                                               QWidget *parent)
-    : QDialog(parent), m_logic(db, prompter)
+                                                               const Clock &clock,
+                                                               const QString &card, QWidget *parent)
+    : QDialog(parent), m_logic(db, prompter, clock, card)
 {
     setWindowTitle(tr(":: Manual Break Authorization ::"));
     auto *group = new QGroupBox(tr("Supervisor details:"), this);
@@ -25,9 +27,7 @@ ManualBreakAuthorizationDialog::ManualBreakAuthorizationDialog(Database &db, Pro
     // Employees stand at the station while the supervisor types.
     m_password->setEchoMode(QLineEdit::Password);
 
-    auto *button = new QPushButton(tr("Authorize!"), group);
-    button->setObjectName(u"authorizeButton"_s);
-    button->setAutoDefault(false);
+    auto *button = DialogButton::create(tr("Authorize!"), u"authorizeButton"_s, group);
     connect(button, &QPushButton::clicked, this, &ManualBreakAuthorizationDialog::authorize);
     form->addRow(button);
 
@@ -39,12 +39,12 @@ ManualBreakAuthorizationDialog::ManualBreakAuthorizationDialog(Database &db, Pro
     layout->addWidget(group, 1);
 }
 
-std::optional<QString> ManualBreakAuthorizationDialog::run(Database &db, Prompter &prompter,
-                                                           QWidget *parent)
+bool ManualBreakAuthorizationDialog::run(Database &db, Prompter &prompter, const Clock &clock,
+                                         const QString &card, QWidget *parent)
 {
-    ManualBreakAuthorizationDialog dialog(db, prompter, parent);
+    ManualBreakAuthorizationDialog dialog(db, prompter, clock, card, parent);
     dialog.exec();
-    return dialog.grantedCard();
+    return dialog.granted();
 }
 
 void ManualBreakAuthorizationDialog::authorize()

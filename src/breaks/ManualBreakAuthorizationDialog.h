@@ -3,23 +3,24 @@
 #include "ManualBreakAuthorization.h"
 
 #include <QDialog>
-#include <optional>
 
 class QLineEdit;
 
 // ":: Manual Break Authorization ::": a supervisor's user name and password, typed at
-// the station, grant the break.
+// the station, grant the break of the employee whose dialog is open.
 class ManualBreakAuthorizationDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    ManualBreakAuthorizationDialog(Database &db, Prompter &prompter, QWidget *parent = nullptr);
+    ManualBreakAuthorizationDialog(Database &db, Prompter &prompter, const Clock &clock,
+                                   const QString &card, QWidget *parent = nullptr);
 
-    // Shows the dialog until it is closed; the card granted, if any.
-    static std::optional<QString> run(Database &db, Prompter &prompter, QWidget *parent = nullptr);
+    // Shows the dialog until it is closed; true when `card` was granted.
+    static bool run(Database &db, Prompter &prompter, const Clock &clock, const QString &card,
+                    QWidget *parent = nullptr);
 
-    const std::optional<QString> &grantedCard() const { return m_granted; }
+    bool granted() const { return m_granted; }
 
 private:
     void authorize();
@@ -27,5 +28,5 @@ private:
     ManualBreakAuthorization m_logic;
     QLineEdit *m_userName = nullptr;
     QLineEdit *m_password = nullptr;
-    std::optional<QString> m_granted;
+    bool m_granted = false;
 };

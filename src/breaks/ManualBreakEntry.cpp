@@ -67,6 +67,7 @@ ManualBreakEntry::Written ManualBreakEntry::write(const QString &employee, const
 {
     Q_ASSERT(request.breakNumber >= 1 && request.breakNumber <= 3);
     Transaction transaction(m_db);
+    UsedBreaks::lockForChange(m_db);
     // Held until the break is in, so the employee cannot be removed in between.
     const QList<SqlRow> cards =
         m_db.select(u"select cardnum from employees where employee = ? order by id"_s +
@@ -78,10 +79,10 @@ ManualBreakEntry::Written ManualBreakEntry::write(const QString &employee, const
     const QString date = Clock::dateText(request.date);
     const QString number = QString::number(request.breakNumber);
     const QString where = u" where dt = ? and name = ? and breaknumber = ?"_s;
-    const bool exists =
-        !m_db.select(u"select name from breaks"_s + where + m_db.dialect().forUpdate(),
-                     {date, card, number})
-             .isEmpty();
+    const QList<SqlRow> rows = m_db.select(
+        u"select out from breaks"_s + where + m_db.dialect().forUpdate(), {date, card, number});
+    const bool exists = !rows.isEmpty();
+    const bool closed = exists && rows.first()[u"out"_s] != u"-"_s;
     // Earlier days are history; from today on the station goes on from what is entered.
     const bool current = request.date >= m_clock.now().date();
     const QString start = request.start.time.text();
@@ -96,24 +97,23 @@ ManualBreakEntry::Written ManualBreakEntry::write(const QString &employee, const
         else
             m_db.exec(insert, {date, card, start, end, number});
     } else if (request.start.used) {
-        if (exists) {
+        if (exists)
             m_db.exec(u"update breaks set i = ?"_s + where, {start, date, card, number});
-        } else {
+        else
             m_db.exec(insert, {date, card, start, u"-"_s, number});
-            if (current && request.breakNumber == 1 &&
-                m_db.select(u"select employee from usedbreaks where employee = ?"_s, {card})
-                    .isEmpty())
-                UsedBreaks::addRow(m_db, card, UsedBreaks::noState);
-        }
     } else {
         if (!exists)
             return Written::NoStart;
         m_db.exec(u"update breaks set out = ?"_s + where, {end, date, card, number});
     }
-    // An end entered closes the break; a start alone leaves it running.
-    if (current)
+    // An end entered closes the break; a start alone leaves it running, unless it only
+    // corrects the start of a break that has already ended.
+    if (current && !(closed && !request.end.used)) {
+        // Made as the station makes it, so both roads leave the same state.
+        UsedBreaks::statesAddingRow(m_db, card);
         UsedBreaks::setState(m_db, card, request.breakNumber,
                              request.end.used ? UsedBreaks::done : UsedBreaks::running);
+    }
     transaction.commit();
     return Written::Done;
 }

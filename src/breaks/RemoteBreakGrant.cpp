@@ -1,6 +1,7 @@
 #include "RemoteBreakGrant.h"
 
 #include "BreakGrant.h"
+#include "Clock.h"
 #include "Database.h"
 #include "NameList.h"
 #include "Prompter.h"
@@ -31,11 +32,15 @@ bool RemoteBreakGrant::choose(const QString &name)
 
 bool RemoteBreakGrant::grant()
 {
-    // Granting nobody would only wipe a grant another employee is waiting for.
-    if (!m_choice.made)
+    if (!m_choice.made) {
+        m_prompter.inform(QObject::tr("Error!"),
+                          QObject::tr("Please select an employee before continuing"),
+                          PromptIcon::Error);
         return false;
+    }
     if (!m_prompter.ask(QObject::tr("Confirm"), QObject::tr("Proceed with break authorization?"),
                         PromptIcon::Question))
         return false;
-    return writeReported(m_prompter, m_db, [&] { BreakGrant::grant(m_db, m_choice.card); });
+    return writeReported(m_prompter, m_db,
+                         [&] { BreakGrant::grant(m_db, m_choice.card, m_clock.now().date()); });
 }

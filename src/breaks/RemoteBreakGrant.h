@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 
+class Clock;
 class Database;
 class Prompter;
 
@@ -20,8 +21,8 @@ public:
         bool made = false;
     };
 
-    RemoteBreakGrant(Database &db, Prompter &prompter, Choice &choice)
-        : m_db(db), m_prompter(prompter), m_choice(choice)
+    RemoteBreakGrant(Database &db, Prompter &prompter, const Clock &clock, Choice &choice)
+        : m_db(db), m_prompter(prompter), m_clock(clock), m_choice(choice)
     {
     }
 
@@ -33,12 +34,13 @@ public:
     bool choose(const QString &name);
     const Choice &choice() const { return m_choice; }
 
-    // Asks, then grants the chosen employee, replacing any earlier grant. True when the
-    // grant was written.
+    // Asks, then grants the chosen employee for today, beside the grants of others. True
+    // when the grant was written; with nobody chosen the supervisor is told to choose.
     bool grant();
 
 private:
     Database &m_db;
     Prompter &m_prompter;
+    const Clock &m_clock;
     Choice &m_choice;
 };

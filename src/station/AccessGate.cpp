@@ -1,9 +1,8 @@
 #include "AccessGate.h"
 
-#include "Database.h"
 #include "Prompter.h"
-#include "ReportedErrors.h"
 #include "StartupValues.h"
+#include "SupervisorSession.h"
 
 #include <QObject>
 
@@ -22,17 +21,10 @@ bool AccessGate::allows(StationMenu::Access access)
                           PromptIcon::Information);
         return false;
     }
-    bool loggedIn = false;
-    if (!runReported(m_prompter, [&] { loggedIn = supervisorLoggedIn(); }))
-        return false;
-    if (!loggedIn)
-        m_prompter.inform(QObject::tr("Authorisation"),
-                          QObject::tr("Sorry you do not have access to this function"),
-                          PromptIcon::Exclamation);
-    return loggedIn;
-}
-
-bool AccessGate::supervisorLoggedIn()
-{
-    return m_db.first(u"select tmp from tmp"_s)[u"tmp"_s] != u"0"_s;
+    if (m_session.loggedIn())
+        return true;
+    m_prompter.inform(QObject::tr("Authorisation"),
+                      QObject::tr("Sorry you do not have access to this function"),
+                      PromptIcon::Exclamation);
+    return false;
 }

@@ -28,26 +28,37 @@ std::optional<QTime> AutomaticClocking::timeOfDay(const QString &text)
     return time.isValid() ? std::optional<QTime>(time) : std::nullopt;
 }
 
-bool AutomaticClocking::due(Action &action, const QDateTime &now)
+std::optional<QDateTime> AutomaticClocking::due(Action &action, const QDateTime &now)
 {
     if (!action.at)
-        return false;
+        return std::nullopt;
     QDateTime latest(now.date(), *action.at);
     if (latest > now)
         latest = latest.addDays(-1);
     if (latest <= m_lastCheck || action.lastRun == latest.date())
-        return false;
+        return std::nullopt;
     action.lastRun = latest.date();
-    return true;
+    return latest;
 }
 
 void AutomaticClocking::tick(const QDateTime &now)
 {
-    const bool logIn = due(m_logIn, now);
-    const bool logOut = due(m_logOut, now);
+    const std::optional<QDateTime> logIn = due(m_logIn, now);
+    const std::optional<QDateTime> logOut = due(m_logOut, now);
     m_lastCheck = now;
-    if (logIn)
-        runReported(m_prompter, [&] { m_clocking.logEveryoneIn(); });
-    if (logOut)
+    const auto runLogIn = [&] { runReported(m_prompter, [&] { m_clocking.logEveryoneIn(); }); };
+    const auto runLogOut = [&] {
         runReported(m_prompter, [&] { m_clocking.logEveryoneOutAndResetBreaks(); });
+    };
+    // Both fell due while the station was busy or asleep: the later one decides the
+    // state employees are left in. At the same time the log-in comes first.
+    if (logIn && logOut && *logOut < *logIn) {
+        runLogOut();
+        runLogIn();
+        return;
+    }
+    if (logIn)
+        runLogIn();
+    if (logOut)
+        runLogOut();
 }

@@ -29,7 +29,8 @@ private:
         QDate lastRun;
     };
 
-    bool due(Action &action, const QDateTime &now);
+    // When the action fell due since the last check; nothing when it did not.
+    std::optional<QDateTime> due(Action &action, const QDateTime &now);
 
     GlobalClocking &m_clocking;
     Prompter &m_prompter;

@@ -19,8 +19,8 @@ const QString clockedOut = u"0"_s;
 
 } // namespace
 
-ClockingTransaction::ClockingTransaction(StationContext &context,
-                                         std::function<void()> openBreakDialog)
+ClockingTransaction::ClockingTransaction(
+    StationContext &context, std::function<void(const QString &employee)> openBreakDialog)
     : m_context(context), m_openBreakDialog(std::move(openBreakDialog))
 {
 }
@@ -73,6 +73,7 @@ void ClockingTransaction::clock(Clocking &clocking)
         return;
     }
     clocking.stateSeen = *seen;
+    clocking.lastLogId = lastLogId(clocking.card);
     if (clocking.stateSeen != clockedOut && clocking.stateSeen != clockedIn)
         return;
     clocking.in = clocking.stateSeen == clockedOut;
@@ -89,6 +90,12 @@ void ClockingTransaction::clock(Clocking &clocking)
     case Outcome::ClockedElsewhere:
         m_context.prompter.inform(QObject::tr("Not Processed"),
                                   QObject::tr("This card was clocked at another station a "
+                                              "moment ago. Please try again."),
+                                  PromptIcon::Exclamation);
+        break;
+    case Outcome::ChangedForEveryone:
+        m_context.prompter.inform(QObject::tr("Not Processed"),
+                                  QObject::tr("Employees were logged in/out automatically a "
                                               "moment ago. Please try again."),
                                   PromptIcon::Exclamation);
         break;
@@ -113,7 +120,7 @@ bool ClockingTransaction::confirmed(const Clocking &clocking)
         return true;
     // No from someone on the way to a break: the break dialog takes over.
     if (m_context.values.breaksOn() && m_openBreakDialog) {
-        m_openBreakDialog();
+        m_openBreakDialog(clocking.employee);
         return false;
     }
     m_context.prompter.inform(QObject::tr("Not Processed"),
@@ -132,8 +139,13 @@ ClockingTransaction::Outcome ClockingTransaction::record(const Clocking &clockin
     const std::optional<QString> now = state(clocking.card, db.dialect().forUpdate());
     if (!now)
         return Outcome::StateMissing;
-    if (*now != clocking.stateSeen || doneForTheDay(clocking))
+    if (doneForTheDay(clocking))
         return Outcome::ClockedElsewhere;
+    if (*now != clocking.stateSeen) {
+        // A clocking leaves a row behind; the log-ins and log-outs for everyone do not.
+        return lastLogId(clocking.card) == clocking.lastLogId ? Outcome::ChangedForEveryone
+                                                              : Outcome::ClockedElsewhere;
+    }
 
     db.exec(u"insert into log (dt,tm,employee,type,cardnum) values (?,?,?,?,?)"_s,
             {clocking.date, clocking.time, clocking.employee, clocking.in ? u"IN"_s : u"OUT"_s,
@@ -162,6 +174,12 @@ std::optional<QString> ClockingTransaction::state(const QString &card, const QSt
     if (rows.isEmpty())
         return std::nullopt;
     return rows.first()[u"locked"_s];
+}
+
+QString ClockingTransaction::lastLogId(const QString &card)
+{
+    return m_context.db.first(u"select max(id) as last from log where cardnum = ?"_s, {card})
+        .text(u"last"_s);
 }
 
 void ClockingTransaction::logError(const Clocking &clocking, const QString &reason)

@@ -14,7 +14,9 @@ struct StationContext;
 class ClockingTransaction
 {
 public:
-    ClockingTransaction(StationContext &context, std::function<void()> openBreakDialog);
+    // `openBreakDialog` gets the employee's name; the card is the context's current one.
+    ClockingTransaction(StationContext &context,
+                        std::function<void(const QString &employee)> openBreakDialog);
 
     // Returns whether the card field should be cleared. A database error is shown and
     // leaves the field as it was, so the employee can simply press Enter again.
@@ -35,11 +37,14 @@ private:
         QString employee;
         bool in = true;
         QString stateSeen;
+        // The card's newest clocking row when the state was read; empty for none.
+        QString lastLogId;
     };
     enum class Outcome
     {
         Recorded,
         ClockedElsewhere,
+        ChangedForEveryone, // an automatic or forced log-in/out changed the state
         StateMissing
     };
 
@@ -48,9 +53,10 @@ private:
     Outcome record(const Clocking &clocking);
     bool doneForTheDay(const Clocking &clocking);
     std::optional<QString> state(const QString &card, const QString &suffix);
+    QString lastLogId(const QString &card);
     void logError(const Clocking &clocking, const QString &reason);
 
     StationContext &m_context;
-    std::function<void()> m_openBreakDialog;
+    std::function<void(const QString &employee)> m_openBreakDialog;
     bool m_signalPlayed = false;
 };

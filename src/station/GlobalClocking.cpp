@@ -1,9 +1,11 @@
 #include "GlobalClocking.h"
 
+#include "BreakGrant.h"
 #include "Database.h"
 #include "Prompter.h"
 #include "ReportedErrors.h"
 #include "Transaction.h"
+#include "UsedBreaks.h"
 
 #include <QObject>
 
@@ -18,7 +20,10 @@ void GlobalClocking::logEveryoneOutAndResetBreaks()
 {
     Transaction transaction(m_db);
     m_db.exec(u"update locked set locked = '0'"_s);
+    UsedBreaks::lockForChange(m_db);
     m_db.exec(u"update usedbreaks set used1 = '0',used2 = '0',used3 = '0'"_s);
+    // Grants left over (a dialog never opened, a station switched off) end with the day.
+    BreakGrant::withdrawAll(m_db);
     transaction.commit();
 }
 

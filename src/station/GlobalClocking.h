@@ -11,7 +11,7 @@ public:
     GlobalClocking(Database &db, Prompter &prompter) : m_db(db), m_prompter(prompter) {}
 
     void logEveryoneIn();
-    // Also makes the next day's breaks available again.
+    // Also makes the next day's breaks available again and withdraws every break grant.
     void logEveryoneOutAndResetBreaks();
 
     // The supervisor's commands: a question, the change, a notice. The caller has

@@ -23,20 +23,27 @@
 #include "StationContext.h"
 #include "StationWindow.h"
 
+#include <QApplication>
+#include <QEvent>
 #include <QLineEdit>
 
 StationCommands::StationCommands(StationWindow &window, StationContext &context)
-    : m_window(window), m_context(context), m_gate(context.db, context.prompter, context.values),
-      m_login(context.db, context.prompter, context.clock),
+    : m_window(window), m_context(context),
+      m_gate(context.prompter, context.values, context.session),
+      m_login(context.db, context.prompter, context.clock, context.session),
       m_globalClocking(context.db, context.prompter),
       m_automaticClocking(m_globalClocking, context.prompter, context.values.autoLogInTime,
                           context.values.autoLogOutTime, context.clock.now()),
-      m_clocking(context, [this] { m_breaks.openBreakDialog(m_context.currentCardNumber); }),
+      m_clocking(context,
+                 [this](const QString &employee) {
+                     m_breaks.openBreakDialog(employee, m_context.currentCardNumber);
+                 }),
       m_breaks(context.db, context.prompter, context.clock, context.values, &window)
 {
     connect(&window, &StationWindow::cardEntered, this, &StationCommands::clockCard);
-    connect(&window, &StationWindow::ticked, this,
-            [this] { m_automaticClocking.tick(m_context.clock.now()); });
+    connect(&window, &StationWindow::ticked, this, &StationCommands::tick);
+    // Any key or click at this station counts as use of a supervisor's log-in.
+    qApp->installEventFilter(this);
 
     window.setCommandHandler(StationMenu::LogIn, [this] { openLogIn(); });
     window.setCommandHandler(StationMenu::LogOut, [this] { m_login.logOut(); });
@@ -113,6 +120,20 @@ void StationCommands::addGated(StationMenu::Command command, std::function<void(
     });
 }
 
+bool StationCommands::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::MouseButtonPress)
+        m_context.session.touch(m_context.clock.now());
+    return QObject::eventFilter(watched, event);
+}
+
+void StationCommands::tick()
+{
+    const QDateTime now = m_context.clock.now();
+    m_context.session.endIfIdle(now);
+    m_automaticClocking.tick(now);
+}
+
 void StationCommands::openLogIn()
 {
     LoginDialog dialog(m_login, &m_window);
@@ -125,5 +146,6 @@ void StationCommands::clockCard(const QString &cardNumber)
         return;
     m_window.cardField()->clear();
     if (m_clocking.signalPlayed())
-        m_window.lockCardFieldFor(TonePlayer::totalDurationMs(ClockingTransaction::signalTones()));
+        m_window.holdCardsFor(TonePlayer::totalDurationMs(ClockingTransaction::signalTones()),
+                              cardNumber);
 }

@@ -25,7 +25,11 @@ class StationCommands : public QObject
 public:
     StationCommands(StationWindow &window, StationContext &context);
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    void tick();
     // Makes a menu command run `action` once the access gate lets it through.
     void addGated(StationMenu::Command command, std::function<void()> action);
     void openLogIn();

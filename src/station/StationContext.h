@@ -1,6 +1,8 @@
 #pragma once
 
 #include "DatabaseLocation.h"
+#include "StartupValues.h"
+#include "SupervisorSession.h"
 
 #include <QString>
 
@@ -8,7 +10,6 @@ class Clock;
 class Database;
 class Prompter;
 class TonePlayer;
-struct StartupValues;
 
 // What the station's features share for the whole run.
 struct StationContext
@@ -22,4 +23,6 @@ struct StationContext
     QString currentCardNumber;
     // Where the database was found at start; a change applies at the next start.
     DatabaseLocation location = {};
+    // The supervisor logged in at this station, if any.
+    SupervisorSession session = SupervisorSession(values.supervisorIdleMinutes);
 };

@@ -54,8 +54,7 @@ StationWindow::StationWindow(Clock &clock, Prompter &prompter, QWidget *parent)
     layout->addWidget(logArea);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(m_cardField, &QLineEdit::returnPressed, this,
-            [this] { Q_EMIT cardEntered(m_cardField->text()); });
+    connect(m_cardField, &QLineEdit::returnPressed, this, &StationWindow::enterCard);
 
     refreshClock();
     m_timer = new QTimer(this);
@@ -153,22 +152,36 @@ QAction *StationWindow::action(StationMenu::Command command) const
     return m_actions.value(command);
 }
 
-void StationWindow::lockCardFieldFor(int ms)
+void StationWindow::enterCard()
 {
-    if (!m_cardLock) {
-        m_cardLock = new QTimer(this);
-        m_cardLock->setObjectName(u"cardLockTimer"_s);
-        m_cardLock->setSingleShot(true);
-        connect(m_cardLock, &QTimer::timeout, this, [this] {
-            m_cardField->setEnabled(true);
-            m_cardField->setFocus();
-        });
+    const QString card = m_cardField->text();
+    if (!m_cardHold || !m_cardHold->isActive()) {
+        Q_EMIT cardEntered(card);
+        return;
     }
-    m_cardField->setEnabled(false);
-    // Disabling hands the focus on; typing must not reach Hide (a space would press it).
-    if (QWidget *focused = focusWidget())
-        focused->clearFocus();
-    m_cardLock->start(ms);
+    m_cardField->clear();
+    if (!card.isEmpty() && card != m_justClocked)
+        m_heldCards << card;
+}
+
+void StationWindow::holdCardsFor(int ms, const QString &justClocked)
+{
+    if (!m_cardHold) {
+        m_cardHold = new QTimer(this);
+        m_cardHold->setObjectName(u"cardHoldTimer"_s);
+        m_cardHold->setSingleShot(true);
+        connect(m_cardHold, &QTimer::timeout, this, &StationWindow::releaseHeldCards);
+    }
+    m_justClocked = justClocked;
+    m_heldCards.removeAll(justClocked);
+    m_cardHold->start(ms);
+}
+
+void StationWindow::releaseHeldCards()
+{
+    // A card clocked here may start the signal again; the rest then wait for its end.
+    while (!m_heldCards.isEmpty() && !m_cardHold->isActive())
+        Q_EMIT cardEntered(m_heldCards.takeFirst());
 }
 
 void StationWindow::refreshClock()

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <QHash>
+#include <QStringList>
 #include <functional>
 
 class Clock;
@@ -27,9 +28,10 @@ public:
     QAction *action(StationMenu::Command command) const;
 
     QLineEdit *cardField() const { return m_cardField; }
-    // The card field takes no input for `ms`; keys typed meanwhile are dropped, not kept
-    // for later, so a card read twice is not clocked twice.
-    void lockCardFieldFor(int ms);
+    // For `ms` (while the signal plays) cards entered are held and clocked once the time
+    // is over; a repeat of `justClocked` is dropped, so a reader that reads twice does not
+    // clock straight back out.
+    void holdCardsFor(int ms, const QString &justClocked);
 
     void refreshClock();
 
@@ -44,6 +46,8 @@ Q_SIGNALS:
 private:
     QMenuBar *buildMenuBar();
     QWidget *buildLogArea();
+    void enterCard();
+    void releaseHeldCards();
     void askToExit();
     void showAbout();
 
@@ -53,7 +57,9 @@ private:
     QLineEdit *m_dateField = nullptr;
     QLineEdit *m_timeField = nullptr;
     QTimer *m_timer = nullptr;
-    QTimer *m_cardLock = nullptr;
+    QTimer *m_cardHold = nullptr;
+    QString m_justClocked;
+    QStringList m_heldCards;
     QHash<int, QAction *> m_actions;
     QHash<int, QMetaObject::Connection> m_handlers;
 };

@@ -6,6 +6,7 @@
 #include "Prompter.h"
 #include "ReportedErrors.h"
 #include "SupervisorAccounts.h"
+#include "SupervisorSession.h"
 #include "Transaction.h"
 
 #include <QObject>
@@ -27,9 +28,7 @@ SupervisorLogin::Result SupervisorLogin::logIn(const QString &userName, const QS
     const bool done = runReported(m_prompter, [&] {
         Transaction transaction(m_db);
         matched = accountMatches(userName, password);
-        if (matched)
-            m_db.exec(u"update tmp set tmp = '1'"_s);
-        else
+        if (!matched)
             // Only the name: a mistyped password is often another account's.
             m_db.exec(u"insert into errorlog (tm,dt,reason,sent) values (?,?,?,'YES')"_s,
                       {time, date, u"Invalid login ->username: "_s + userName});
@@ -38,6 +37,7 @@ SupervisorLogin::Result SupervisorLogin::logIn(const QString &userName, const QS
     if (!done)
         return Result::Failed;
     if (matched) {
+        m_session.logIn(m_clock.now());
         m_prompter.inform(QObject::tr("Success"), QObject::tr("Log-in Successful!"),
                           PromptIcon::Information);
         return Result::LoggedIn;
@@ -62,7 +62,6 @@ bool SupervisorLogin::accountMatches(const QString &userName, const QString &pas
 
 void SupervisorLogin::logOut()
 {
-    if (!m_prompter.ask(QObject::tr("Log-out"), QObject::tr("Really log-out?")))
-        return;
-    runReported(m_prompter, [&] { m_db.exec(u"update tmp set tmp = 0"_s); });
+    if (m_prompter.ask(QObject::tr("Log-out"), QObject::tr("Really log-out?")))
+        m_session.logOut();
 }

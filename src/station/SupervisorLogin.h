@@ -5,9 +5,9 @@
 class Clock;
 class Database;
 class Prompter;
+class SupervisorSession;
 
-// Supervisor log-in and log-out. The flag they set is shared by every station on the
-// same database.
+// Supervisor log-in and log-out at this station.
 class SupervisorLogin
 {
 public:
@@ -18,15 +18,15 @@ public:
         Failed
     };
 
-    SupervisorLogin(Database &db, Prompter &prompter, Clock &clock)
-        : m_db(db), m_prompter(prompter), m_clock(clock)
+    SupervisorLogin(Database &db, Prompter &prompter, Clock &clock, SupervisorSession &session)
+        : m_db(db), m_prompter(prompter), m_clock(clock), m_session(session)
     {
     }
 
     // Checks the account; a refusal is recorded in the error log. The log-in dialog
     // closes on LoggedIn and empties its fields on Refused.
     Result logIn(const QString &userName, const QString &password);
-    // Asks, then clears the flag.
+    // Asks, then ends this station's log-in.
     void logOut();
 
 private:
@@ -35,4 +35,5 @@ private:
     Database &m_db;
     Prompter &m_prompter;
     Clock &m_clock;
+    SupervisorSession &m_session;
 };

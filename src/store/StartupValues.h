@@ -15,6 +15,10 @@ struct StartupValues
     QString enableAuth;     // breaksettings.enableauth
     QString numberOfBreaks; // breaksettings.numof
     QStringList breakNames; // breaksettings.break1..break3
+    // Minutes without use before a supervisor is logged out; 0 keeps the log-in.
+    int supervisorIdleMinutes = defaultSupervisorIdleMinutes;
+
+    static constexpr int defaultSupervisorIdleMinutes = 10;
 
     bool confirmationOn() const { return confirmation == QLatin1String("1"); }
     bool breaksOn() const { return enableBreaks == QLatin1String("1"); }

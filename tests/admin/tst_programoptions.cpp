@@ -96,6 +96,10 @@ private Q_SLOTS:
     // blanks stored with it.
     void managerAddress_data();
     void managerAddress();
+    // The supervisors' idle log-out: a bad number stored, a good one lost, a second
+    // save adding a row, or an older database without the options table failing.
+    void supervisorIdleMinutes_data();
+    void supervisorIdleMinutes();
     // The dialog not showing what is stored, its fields not checked as typed, a button
     // or box that does not write, or Enter writing.
     void dialog();
@@ -314,6 +318,53 @@ void TestProgramOptions::times()
         now << column(db, u"settings"_s, name);
     QCOMPARE(now, expected);
     QCOMPARE(column(db, u"settings"_s, u"ipadd"_s), u"5"_s);
+}
+
+void TestProgramOptions::supervisorIdleMinutes_data()
+{
+    QTest::addColumn<QString>("engine");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("stored"); // -1: refused, the default stays
+    const QString sqlite = u"sqlite"_s;
+    QTest::newRow("never set") << sqlite << QString() << -1;
+    QTest::newRow("five") << sqlite << u"5"_s << 5;
+    QTest::newRow("five on a server") << u"postgresql"_s << u" 5 "_s << 5;
+    QTest::newRow("never log out") << sqlite << u"0"_s << 0;
+    QTest::newRow("a day") << sqlite << u"1440"_s << 1440;
+    QTest::newRow("over a day") << sqlite << u"1441"_s << -1;
+    QTest::newRow("negative") << sqlite << u"-1"_s << -1;
+    QTest::newRow("letters") << sqlite << u"ten"_s << -1;
+}
+
+void TestProgramOptions::supervisorIdleMinutes()
+{
+    QFETCH(QString, typed);
+    QFETCH(int, stored);
+    CHRONEL_FETCH_ENGINE(target);
+    Database db(target.location());
+    Schema::create(db);
+    ScriptedPrompter prompter;
+    ProgramOptions options(db, prompter);
+    QCOMPARE(options.load()->supervisorIdleMinutes, 10);
+    if (typed.isNull())
+        return;
+
+    for (int round = 1; round <= 2; ++round) {
+        if (stored < 0)
+            prompter.expectMessage(
+                u"Error!"_s,
+                u"Please enter the minutes as a whole number from 0 (never log out) to 1440."_s,
+                PromptIcon::Error);
+        else
+            prompter.expectMessage(u"Success"_s,
+                                   u"Supervisor log-out time updated.Please restart Chronel for "
+                                   "changes to take effect!"_s,
+                                   PromptIcon::Information);
+        QCOMPARE(options.updateSupervisorIdleMinutes(typed),
+                 stored < 0 ? std::nullopt : std::optional<int>(stored));
+    }
+    QCOMPARE(options.load()->supervisorIdleMinutes, stored < 0 ? 10 : stored);
+    QCOMPARE(db.select(u"select value from options"_s).size(), stored < 0 ? 0 : 1);
 }
 
 void TestProgramOptions::managerAddress_data()

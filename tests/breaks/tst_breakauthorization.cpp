@@ -1,6 +1,8 @@
 #include "BreakAuthorization.h"
+#include "BreakGrant.h"
 #include "BreakRequest.h"
 #include "Database.h"
+#include "FixedClock.h"
 #include "ManualBreakAuthorization.h"
 #include "PasswordHash.h"
 #include "QuietWarnings.h"
@@ -23,7 +25,10 @@ const QString &hashedPassword()
     return hashed;
 }
 
-const QString card = u"0042"_s;
+const QString annCard = u"0042"_s;
+const QString bobCard = u"0077"_s;
+const QDate today(2026, 3, 14);
+const QString question = u"Proceed with break authorization?"_s;
 
 // Ann waits at this station; Bob entered his card last, at another one.
 void addStaff(Database &db)
@@ -37,18 +42,23 @@ void addStaff(Database &db)
     db.exec(u"insert into users (username,password) values ('Old','plain')"_s);
 }
 
-void store(Database &db, const QString &authorized, const QString &cardNumber)
+// Stored grants as "authorized card day", given as "card day" (day "-" for the idle row).
+void storeGrants(Database &db, const QStringList &grants)
 {
-    db.exec(u"update \"authorization\" set authorized = ?,cardnumber = ?"_s,
-            {authorized, cardNumber});
+    for (const QString &grant : grants) {
+        const QStringList parts = grant.split(u' ');
+        db.exec(u"insert into \"authorization\" (authorized,cardnumber,dt) values ('1',?,?)"_s,
+                {parts[0], parts[1]});
+    }
 }
 
-// The grant rows as "authorized cardnumber".
+// Every row of the table as "authorized card day", sorted.
 QStringList stored(Database &db)
 {
     QStringList rows;
-    for (const SqlRow &row : db.select(u"select authorized,cardnumber from \"authorization\""_s))
-        rows << row[u"authorized"_s] + u' ' + row[u"cardnumber"_s];
+    for (const SqlRow &row : db.select(u"select authorized,cardnumber,dt from \"authorization\""_s))
+        rows << row[u"authorized"_s] + u' ' + row[u"cardnumber"_s] + u' ' + row[u"dt"_s];
+    rows.sort();
     return rows;
 }
 
@@ -61,55 +71,59 @@ class TestBreakAuthorization : public QObject
 private Q_SLOTS:
     void init() { failOnUnexpectedWarnings(); }
 
-    // A grant for another card, or a withdrawn one, unlocks the waiting station.
+    // A grant for another card, a withdrawn one or one left over from an earlier day
+    // unlocks the waiting dialog; a grant for another card hides this one's.
     void poll_data();
     void poll();
     // A wrong account accepted, a message with the wrong words, a hashed or old plain
-    // password refused, or the grant written for the wrong card.
+    // password refused, or the grant written for whoever swiped last instead of the
+    // dialog's own employee.
     void manual_data();
     void manual();
-    // The station stays locked after a manual authorisation because the stored grant
-    // was replaced meanwhile.
-    void manualUnlocksOnNextPoll();
-    // Closing one station's dialog wipes the grant another station is waiting for, or
-    // leaves its own grant for the next opening.
+    // A manual grant at station A unlocks the employee waiting at station B, or the
+    // dialog stays locked because a stored grant was replaced meanwhile.
+    void manualGrantsOnlyItsOwnDialog_data() { TestDatabase::addEngineRows(); }
+    void manualGrantsOnlyItsOwnDialog();
+    // Closing a dialog takes back another employee's grant, or leaves its own.
     void close_data();
     void close();
-    // The remote grant writes without asking, on No, or for nobody; a second grant does
-    // not replace the first; a database without the grant row never unlocks.
+    // The remote grant writes without asking, on No, or for nobody; a second grant
+    // replaces the first; granting one card twice leaves two rows.
     void remoteGrant_data() { TestDatabase::addEngineRows(); }
     void remoteGrant();
     // An empty employee table shown as an empty list without a word.
     void remoteGrantWithoutEmployees();
-    // The request names the wrong employee, is sent to the wrong place, or differs from
-    // the words the supervisor's station expects.
+    // The request names someone else than the dialog's employee, goes to the wrong
+    // place, or differs from the words the supervisor's station expects.
     void request();
 };
 
 void TestBreakAuthorization::poll_data()
 {
-    QTest::addColumn<QString>("authorized");
-    QTest::addColumn<QString>("cardNumber");
+    QTest::addColumn<QStringList>("grants");
     QTest::addColumn<bool>("granted");
-    QTest::newRow("granted") << u"1"_s << card << true;
-    QTest::newRow("other card") << u"1"_s << u"0043"_s << false;
-    QTest::newRow("nothing granted") << u"-"_s << u"-"_s << false;
-    QTest::newRow("withdrawn for this card") << u"-"_s << card << false;
+    QTest::newRow("granted today") << QStringList{u"0042 03/14/26"_s} << true;
+    QTest::newRow("other card") << QStringList{u"0043 03/14/26"_s} << false;
+    QTest::newRow("nothing granted") << QStringList() << false;
+    QTest::newRow("left over from yesterday") << QStringList{u"0042 03/13/26"_s} << false;
+    QTest::newRow("left over from last year") << QStringList{u"0042 03/14/25"_s} << false;
+    QTest::newRow("Bob granted after Ann")
+        << QStringList{u"0042 03/14/26"_s, u"0077 03/14/26"_s} << true;
 }
 
 void TestBreakAuthorization::poll()
 {
-    QFETCH(QString, authorized);
-    QFETCH(QString, cardNumber);
+    QFETCH(QStringList, grants);
     QFETCH(bool, granted);
     TestDatabase target(u"sqlite"_s);
     Database db(target.location());
     addStaff(db);
     ScriptedPrompter prompter;
-    BreakAuthorization authorization(db, prompter, card);
+    FixedClock clock(QDateTime(today, QTime(10, 0)));
+    BreakAuthorization authorization(db, prompter, clock, annCard);
 
     QVERIFY(!authorization.poll());
-    store(db, authorized, cardNumber);
+    storeGrants(db, grants);
     QCOMPARE(authorization.poll(), granted);
     QCOMPARE(authorization.status(),
              granted ? BreakAuthorization::Status::Granted : BreakAuthorization::Status::Waiting);
@@ -150,66 +164,70 @@ void TestBreakAuthorization::manual()
     TestDatabase target(u"sqlite"_s);
     Database db(target.location());
     addStaff(db);
-    store(db, u"1"_s, u"0099"_s);
+    storeGrants(db, {u"0099 03/14/26"_s});
     ScriptedPrompter prompter;
+    FixedClock clock(QDateTime(today, QTime(10, 0)));
     prompter.expectMessage(caption, message, granted ? PromptIcon::Information : PromptIcon::Error);
 
-    const std::optional<QString> result =
-        ManualBreakAuthorization(db, prompter).authorize(userName, password);
-    QVERIFY2(prompter.scriptDone(), qPrintable(prompter.pending()));
-    // The grant goes to whoever entered a card last, at any station.
-    QCOMPARE(result, granted ? std::optional<QString>(u"0077"_s) : std::nullopt);
-    QCOMPARE(stored(db), QStringList{granted ? u"1 0077"_s : u"1 0099"_s});
+    QCOMPARE(ManualBreakAuthorization(db, prompter, clock, annCard).authorize(userName, password),
+             granted);
+    // Ann's dialog is open, although Bob swiped last somewhere; the other grant stays.
+    QStringList expected = {u"- - -"_s, u"1 0099 03/14/26"_s};
+    if (granted)
+        expected << u"1 0042 03/14/26"_s;
+    expected.sort();
+    QCOMPARE(stored(db), expected);
 }
 
-void TestBreakAuthorization::manualUnlocksOnNextPoll()
+void TestBreakAuthorization::manualGrantsOnlyItsOwnDialog()
 {
-    TestDatabase target(u"sqlite"_s);
-    Database db(target.location());
-    addStaff(db);
+    CHRONEL_FETCH_ENGINE(target);
+    Database stationA(target.location());
+    addStaff(stationA);
+    Database stationB(target.location());
     ScriptedPrompter prompter;
-    BreakAuthorization authorization(db, prompter, card);
-    QVERIFY(!authorization.poll());
+    FixedClock clock(QDateTime(today, QTime(10, 0)));
+    BreakAuthorization annAtA(stationA, prompter, clock, annCard);
+    BreakAuthorization bobAtB(stationB, prompter, clock, bobCard);
+    QVERIFY(!annAtA.poll());
+    QVERIFY(!bobAtB.poll());
 
     prompter.expectMessage(u"Success"_s, u"Authorization Successful"_s, PromptIcon::Information);
-    const std::optional<QString> granted =
-        ManualBreakAuthorization(db, prompter).authorize(u"Sue"_s, u"s3cret"_s);
-    QVERIFY(granted);
-    authorization.grantedAtStation(*granted);
-    store(db, u"1"_s, u"0099"_s);
-    QVERIFY(authorization.poll());
-    QCOMPARE(authorization.status(), BreakAuthorization::Status::Granted);
+    QVERIFY(ManualBreakAuthorization(stationA, prompter, clock, annCard)
+                .authorize(u"Sue"_s, u"s3cret"_s));
+    annAtA.grantedAtStation();
+    // Even with the stored grant gone, the station that authorised goes on.
+    stationB.exec(u"delete from \"authorization\""_s);
+    QVERIFY(annAtA.poll());
+    QVERIFY(!bobAtB.poll());
+    QCOMPARE(bobAtB.status(), BreakAuthorization::Status::Waiting);
 }
 
 void TestBreakAuthorization::close_data()
 {
-    QTest::addColumn<QString>("grantedFor");
-    QTest::addColumn<bool>("grantedHere"); // by the manual authorisation of this dialog
-    QTest::addColumn<QString>("after");
-    QTest::newRow("own grant") << card << false << u"- -"_s;
-    QTest::newRow("another station's grant") << u"0099"_s << false << u"1 0099"_s;
-    QTest::newRow("grant made here for the last card") << u"0077"_s << true << u"- -"_s;
-    QTest::newRow("nothing granted") << u"-"_s << false << u"- -"_s;
+    QTest::addColumn<QStringList>("grants");
+    QTest::addColumn<QStringList>("after");
+    QTest::newRow("own grant") << QStringList{u"0042 03/14/26"_s} << QStringList{u"- - -"_s};
+    QTest::newRow("another employee's grant") << QStringList{u"0042 03/14/26"_s, u"0099 03/14/26"_s}
+                                              << QStringList{u"- - -"_s, u"1 0099 03/14/26"_s};
+    QTest::newRow("nothing granted") << QStringList() << QStringList{u"- - -"_s};
 }
 
 void TestBreakAuthorization::close()
 {
-    QFETCH(QString, grantedFor);
-    QFETCH(bool, grantedHere);
-    QFETCH(QString, after);
+    QFETCH(QStringList, grants);
+    QFETCH(QStringList, after);
     TestDatabase target(u"sqlite"_s);
     Database db(target.location());
     addStaff(db);
-    store(db, grantedFor == u"-"_s ? u"-"_s : u"1"_s, grantedFor);
+    storeGrants(db, grants);
     ScriptedPrompter prompter;
-    BreakAuthorization authorization(db, prompter, card);
-    if (grantedHere)
-        authorization.grantedAtStation(grantedFor);
+    FixedClock clock(QDateTime(today, QTime(10, 0)));
+    BreakAuthorization authorization(db, prompter, clock, annCard);
 
     authorization.close();
     QCOMPARE(authorization.status(), BreakAuthorization::Status::Closed);
-    QCOMPARE(stored(db), QStringList{after});
-    QVERIFY(prompter.seen().isEmpty());
+    QCOMPARE(stored(db), after);
 }
 
 void TestBreakAuthorization::remoteGrant()
@@ -218,38 +236,43 @@ void TestBreakAuthorization::remoteGrant()
     Database db(target.location());
     addStaff(db);
     ScriptedPrompter prompter;
+    FixedClock clock(QDateTime(today, QTime(10, 0)));
     RemoteBreakGrant::Choice choice;
-    RemoteBreakGrant remote(db, prompter, choice);
+    RemoteBreakGrant remote(db, prompter, clock, choice);
     QCOMPARE(remote.employeeNames(), (QStringList{u"Ann"_s, u"Bob O'Neil"_s}));
 
-    // Nobody chosen yet: nothing to ask about and nothing to write.
+    // Nobody chosen yet: the supervisor is told, nothing is written.
+    prompter.expectMessage(u"Error!"_s, u"Please select an employee before continuing"_s,
+                           PromptIcon::Error);
     QVERIFY(!remote.grant());
-    QCOMPARE(stored(db), QStringList{u"- -"_s});
+    QCOMPARE(stored(db), QStringList{u"- - -"_s});
 
-    const QString question = u"Proceed with break authorization?"_s;
     QVERIFY(remote.choose(u"Bob O'Neil"_s));
-    QCOMPARE(remote.choice().card, u"0077"_s);
+    QCOMPARE(remote.choice().card, bobCard);
     prompter.expectQuestion(u"Confirm"_s, question, false);
     QVERIFY(!remote.grant());
-    QCOMPARE(stored(db), QStringList{u"- -"_s});
+    QCOMPARE(stored(db), QStringList{u"- - -"_s});
     prompter.expectQuestion(u"Confirm"_s, question, true);
     QVERIFY(remote.grant());
-    QCOMPARE(stored(db), QStringList{u"1 0077"_s});
 
-    // A later opening grants the employee chosen before, and replaces the first grant.
-    RemoteBreakGrant later(db, prompter, choice);
+    // A later opening grants Ann seconds after Bob: both stay granted.
+    RemoteBreakGrant later(db, prompter, clock, choice);
     QVERIFY(later.choose(u"Ann"_s));
     prompter.expectQuestion(u"Confirm"_s, question, true);
     QVERIFY(later.grant());
-    QCOMPARE(stored(db), QStringList{u"1 0042"_s});
     QCOMPARE(choice.name, u"Ann"_s);
+    const QStringList both = {u"- - -"_s, u"1 0042 03/14/26"_s, u"1 0077 03/14/26"_s};
+    QCOMPARE(stored(db), both);
 
-    // A database that lost its grant row gets it back with the grant.
-    db.exec(u"delete from \"authorization\""_s);
+    // Ann granted again the next day: still one row for her, with the new day.
+    clock.set(QDateTime(today.addDays(1), QTime(9, 0)));
     prompter.expectQuestion(u"Confirm"_s, question, true);
-    QVERIFY(RemoteBreakGrant(db, prompter, choice).grant());
-    QCOMPARE(stored(db), QStringList{u"1 0042"_s});
-    QVERIFY2(prompter.scriptDone(), qPrintable(prompter.pending()));
+    QVERIFY(later.grant());
+    QCOMPARE(stored(db), (QStringList{u"- - -"_s, u"1 0042 03/15/26"_s, u"1 0077 03/14/26"_s}));
+
+    // The automatic log-out's withdrawal leaves none over for another day.
+    BreakGrant::withdrawAll(db);
+    QCOMPARE(stored(db), QStringList{u"- - -"_s});
 }
 
 void TestBreakAuthorization::remoteGrantWithoutEmployees()
@@ -258,39 +281,28 @@ void TestBreakAuthorization::remoteGrantWithoutEmployees()
     Database db(target.location());
     Schema::create(db);
     ScriptedPrompter prompter;
+    FixedClock clock;
     prompter.expectMessage(u"Error!"_s, u"Fatal error - no employees found!"_s, PromptIcon::Error);
     RemoteBreakGrant::Choice choice;
 
-    QVERIFY(RemoteBreakGrant(db, prompter, choice).employeeNames().isEmpty());
-    QVERIFY2(prompter.scriptDone(), qPrintable(prompter.pending()));
+    QVERIFY(RemoteBreakGrant(db, prompter, clock, choice).employeeNames().isEmpty());
 }
 
 void TestBreakAuthorization::request()
 {
-    TestDatabase target(u"sqlite"_s);
-    Database db(target.location());
-    addStaff(db);
     ScriptedPrompter prompter;
     RecordingMessenger messenger;
-    BreakRequest request(db, prompter, messenger, u"boss-pc"_s);
+    BreakRequest request(prompter, messenger, u"boss-pc"_s);
 
-    const QString text =
-        u"Employee ->Bob O'Neil Login number -> 0077 requests a break authorization"_s;
-    QCOMPARE(BreakRequest::text(u"Bob O'Neil"_s, u"0077"_s), text);
+    const QString text = u"Employee ->Ann Login number -> 0042 requests a break authorization"_s;
+    QCOMPARE(BreakRequest::text(u"Ann"_s, annCard), text);
     for (int round = 1; round <= 2; ++round) {
         prompter.expectMessage(u"Success"_s, u"Authorization request sent!"_s,
                                PromptIcon::Information);
-        QVERIFY(request.send());
+        request.send(u"Ann"_s, annCard);
     }
-    QVERIFY2(prompter.scriptDone(), qPrintable(prompter.pending()));
     const QPair<QString, QString> sent{u"boss-pc"_s, text};
     QCOMPARE(messenger.sent, (QList<QPair<QString, QString>>{sent, sent}));
-
-    // Without anyone to name nothing is sent.
-    db.exec(u"delete from eauth"_s);
-    prompter.expectError();
-    QVERIFY(!request.send());
-    QCOMPARE(messenger.sent.size(), 2);
 }
 
 QTEST_MAIN(TestBreakAuthorization)

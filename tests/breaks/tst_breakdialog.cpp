@@ -31,7 +31,7 @@ using namespace std::chrono_literals;
 
 const QString card = u"0042"_s;
 
-// Ann is at the station and entered her card last.
+// Ann is at the station; Bob entered his card last, at another one.
 struct Fixture
 {
     explicit Fixture(bool authorisation)
@@ -40,7 +40,7 @@ struct Fixture
         db.exec(u"insert into employees (employee,cardnum) values ('Ann','0042')"_s);
         db.exec(u"insert into usedbreaks (employee,used1,used2,used3) values "
                 "('0042','0','0','0')"_s);
-        db.exec(u"update eauth set ename = 'Ann',cardnum = '0042'"_s);
+        db.exec(u"update eauth set ename = 'Bob',cardnum = '0077'"_s);
         db.exec(u"insert into users (username,password) values ('Sue',?)"_s, {hashedPassword()});
         values.enableBreaks = u"1"_s;
         values.enableAuth = authorisation ? u"1"_s : u"0"_s;
@@ -51,14 +51,21 @@ struct Fixture
 
     BreakContext context() { return {db, prompter, clock, messenger, values}; }
 
+    // A grant made today, as the supervisor's dialog makes it.
     void grant(const QString &cardNumber)
     {
-        db.exec(u"update \"authorization\" set authorized = '1',cardnumber = ?"_s, {cardNumber});
+        db.exec(u"insert into \"authorization\" (authorized,cardnumber,dt) values ('1',?,?)"_s,
+                {cardNumber, clock.dateText()});
     }
 
-    QString grantedCard()
+    QStringList grantedCards()
     {
-        return db.first(u"select cardnumber from \"authorization\""_s)[u"cardnumber"_s];
+        QStringList cards;
+        for (const SqlRow &row :
+             db.select(u"select cardnumber from \"authorization\" where authorized = '1'"_s))
+            cards << row[u"cardnumber"_s];
+        cards.sort();
+        return cards;
     }
 
     TestDatabase target{u"sqlite"_s};
@@ -115,10 +122,11 @@ private Q_SLOTS:
     void opening();
     // A grant for another card unlocks the field, or the station's own grant does not.
     void unlocksOnItsGrant();
-    // A supervisor authorising at the station leaves it locked, or Enter in the
-    // supervisor's dialog grants.
+    // A supervisor authorising at the station leaves it locked, grants whoever swiped
+    // last instead of the dialog's employee, or Enter in the supervisor's dialog grants.
     void manualAuthorizationUnlocksOnNextTick();
-    // The request not sent, sent elsewhere, or the employee not told to wait.
+    // The request not sent, sent elsewhere, naming whoever swiped last instead of the
+    // dialog's employee, or the employee not told to wait.
     void sendRequest();
     // Enter not recording, a wrong card recorded or kept in the field, or closing one
     // station's dialog wiping the grant another station waits for.
@@ -136,7 +144,7 @@ void TestBreakDialog::opening()
 {
     QFETCH(bool, authorisation);
     Fixture fixture(authorisation);
-    BreakDialog dialog(fixture.context(), card);
+    BreakDialog dialog(fixture.context(), u"Ann"_s, card);
     Controls controls(dialog);
     QVERIFY(controls.found());
 
@@ -156,7 +164,7 @@ void TestBreakDialog::unlocksOnItsGrant()
 {
     Fixture fixture(true);
     fixture.grant(u"0099"_s);
-    BreakDialog dialog(fixture.context(), card, nullptr, 10ms);
+    BreakDialog dialog(fixture.context(), u"Ann"_s, card, nullptr, 10ms);
     Controls controls(dialog);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
@@ -175,7 +183,7 @@ void TestBreakDialog::unlocksOnItsGrant()
 void TestBreakDialog::manualAuthorizationUnlocksOnNextTick()
 {
     Fixture fixture(true);
-    BreakDialog dialog(fixture.context(), card, nullptr, 1h);
+    BreakDialog dialog(fixture.context(), u"Ann"_s, card, nullptr, 1h);
     Controls controls(dialog);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
@@ -194,7 +202,7 @@ void TestBreakDialog::manualAuthorizationUnlocksOnNextTick()
         QTest::keyClicks(password, u"s3cret"_s);
         QTest::keyClick(password, Qt::Key_Return);
         QVERIFY(manual->isVisible());
-        QCOMPARE(fixture.grantedCard(), u"-"_s);
+        QVERIFY(fixture.grantedCards().isEmpty());
         fixture.prompter.expectMessage(u"Success"_s, u"Authorization Successful"_s,
                                        PromptIcon::Information);
         QTest::mouseClick(authorize, Qt::LeftButton);
@@ -204,10 +212,11 @@ void TestBreakDialog::manualAuthorizationUnlocksOnNextTick()
     QTest::mouseClick(controls.manual, Qt::LeftButton);
     QVERIFY(driven);
     QVERIFY2(fixture.prompter.scriptDone(), qPrintable(fixture.prompter.pending()));
-    QCOMPARE(fixture.grantedCard(), card);
+    // Ann's dialog is open: her card is granted, not the one entered last elsewhere.
+    QCOMPARE(fixture.grantedCards(), QStringList{card});
 
-    // Unlocked by the next tick, even when the stored grant has been replaced since.
-    fixture.grant(u"0099"_s);
+    // Unlocked by the next tick, even when the stored grant has gone since.
+    fixture.db.exec(u"delete from \"authorization\""_s);
     QVERIFY(controls.locked());
     controls.poll->start(0);
     QTRY_VERIFY(controls.unlocked());
@@ -217,7 +226,7 @@ void TestBreakDialog::manualAuthorizationUnlocksOnNextTick()
 void TestBreakDialog::sendRequest()
 {
     Fixture fixture(true);
-    BreakDialog dialog(fixture.context(), card, nullptr, 1h);
+    BreakDialog dialog(fixture.context(), u"Ann"_s, card, nullptr, 1h);
     Controls controls(dialog);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
@@ -241,7 +250,7 @@ void TestBreakDialog::recordAndClose()
     Fixture fixture(false);
     // Another station's employee waits for this grant.
     fixture.grant(u"0099"_s);
-    BreakDialog dialog(fixture.context(), card);
+    BreakDialog dialog(fixture.context(), u"Ann"_s, card);
     Controls controls(dialog);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
@@ -263,7 +272,7 @@ void TestBreakDialog::recordAndClose()
 
     QTest::keyClick(&dialog, Qt::Key_Escape);
     QVERIFY(!dialog.isVisible());
-    QCOMPARE(fixture.grantedCard(), u"0099"_s);
+    QCOMPARE(fixture.grantedCards(), QStringList{u"0099"_s});
 }
 
 QTEST_MAIN(TestBreakDialog)

@@ -101,6 +101,10 @@ private Q_SLOTS:
     // A break ended after midnight leaves its row open for ever, or the end lands on a
     // stale open row of an older day or on a break already closed.
     void acrossMidnight();
+    // A break whose open row is gone reported as ended, or marked done so that it can
+    // never be ended by hand either.
+    void endWithoutOpenRow_data();
+    void endWithoutOpenRow();
 };
 
 void TestBreakRecording::stateTable_data()
@@ -301,6 +305,40 @@ void TestBreakRecording::acrossMidnight()
     QCOMPARE(breakRows(db), (QStringList{u"1 03/11/26 0042 23:00:00-- - Y"_s,
                                          u"1 03/13/26 0042 12:00:00-12:30:00 - Y"_s,
                                          u"1 03/13/26 0042 23:50:00-00:20:05 - Y"_s}));
+}
+
+void TestBreakRecording::endWithoutOpenRow_data()
+{
+    QTest::addColumn<QStringList>("rows"); // "dt i out"
+    QTest::newRow("no row") << QStringList();
+    QTest::newRow("closed by hand") << QStringList{u"03/14/26 07:00:00 07:30:00"_s};
+    QTest::newRow("open two days ago") << QStringList{u"03/12/26 07:00:00 -"_s};
+}
+
+void TestBreakRecording::endWithoutOpenRow()
+{
+    QFETCH(QStringList, rows);
+    TestDatabase target(u"sqlite"_s);
+    Database db(target.location());
+    Schema::create(db);
+    addEmployee(db, card, {u"1"_s, u"0"_s, u"0"_s});
+    for (const QString &row : rows) {
+        const QStringList parts = row.split(u' ');
+        addBreak(db, parts[0], parts[1], parts[2], u"1"_s);
+    }
+    const QStringList before = breakRows(db);
+    FixedClock clock;
+    ScriptedPrompter prompter;
+    prompter.expectMessage(u"Not Processed"_s,
+                           u"No open Lunch was found, so its end was not recorded. Please ask a "
+                           "supervisor to enter it by hand."_s,
+                           PromptIcon::Exclamation);
+    const StartupValues values = breakValues(u"2"_s);
+
+    QCOMPARE(BreakRecording(db, prompter, clock, values).record(card, card),
+             BreakRecording::Outcome::NoOpenBreak);
+    QCOMPARE(usedState(db), (QStringList{u"1"_s, u"0"_s, u"0"_s}));
+    QCOMPARE(breakRows(db), before);
 }
 
 QTEST_MAIN(TestBreakRecording)

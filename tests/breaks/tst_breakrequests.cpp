@@ -79,7 +79,7 @@ void TestBreakRequests::requestShownWithoutBlocking()
     ScriptedPrompter prompter;
     prompter.expectMessage(u"Success"_s, u"Authorization request sent!"_s, PromptIcon::Information);
 
-    QVERIFY(BreakRequest(db, prompter, messenger, u"127.0.0.1"_s).send());
+    BreakRequest(prompter, messenger, u"127.0.0.1"_s).send(u"Ann"_s, u"0042"_s);
     QTRY_VERIFY(shownNotice());
     QMessageBox *notice = shownNotice();
     QCOMPARE(notice->text(),

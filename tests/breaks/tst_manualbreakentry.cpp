@@ -210,7 +210,11 @@ void TestManualBreakEntry::process_data()
     QTest::newRow("start, today, row there")
         << u"Ann"_s << 1 << today << today << start << none
         << QStringList{u"03/14/26 0042 07:00:00 07:20:00 - Y 1"_s} << u"Success!"_s << success
-        << QStringList{u"03/14/26 0042 10:00:00 07:20:00 - Y 1"_s} << QStringList{u"0042 1 0 0"_s};
+        << QStringList{u"03/14/26 0042 10:00:00 07:20:00 - Y 1"_s} << untouched;
+    QTest::newRow("start, today, open row there")
+        << u"Ann"_s << 1 << today << today << start << none << QStringList{openToday}
+        << u"Success!"_s << success << QStringList{u"03/14/26 0042 10:00:00 - - Y 1"_s}
+        << QStringList{u"0042 1 0 0"_s};
     QTest::newRow("start, earlier day")
         << u"Ann"_s << 1 << today << earlier << start << none << none << u"Success!"_s << success
         << QStringList{u"03/10/26 0042 10:00:00 - - - 1"_s} << untouched;
@@ -220,13 +224,18 @@ void TestManualBreakEntry::process_data()
     QTest::newRow("start, break 1, no marks row")
         << u"Bob"_s << 1 << today << today << start << none << none << u"Success!"_s << success
         << QStringList{u"03/14/26 17 10:00:00 - - - 1"_s}
-        << QStringList{u"0042 0 0 0"_s, u"17 1 - -"_s};
+        << QStringList{u"0042 0 0 0"_s, u"17 1 0 0"_s};
     QTest::newRow("start, break 1, no marks row, earlier day")
         << u"Bob"_s << 1 << today << earlier << start << none << none << u"Success!"_s << success
         << QStringList{u"03/10/26 17 10:00:00 - - - 1"_s} << untouched;
     QTest::newRow("start, break 2, no marks row")
         << u"Bob"_s << 2 << today << today << start << none << none << u"Success!"_s << success
-        << QStringList{u"03/14/26 17 10:00:00 - - - 2"_s} << untouched;
+        << QStringList{u"03/14/26 17 10:00:00 - - - 2"_s}
+        << QStringList{u"0042 0 0 0"_s, u"17 0 1 0"_s};
+    QTest::newRow("both, break 3, no marks row")
+        << u"Bob"_s << 3 << today << today << start << end << none << u"Success!"_s << success
+        << QStringList{u"03/14/26 17 10:00:00 10:15:30 - - 3"_s}
+        << QStringList{u"0042 0 0 0"_s, u"17 0 0 2"_s};
     QTest::newRow("end, no row") << u"Ann"_s << 1 << today << today << none << end << none
                                  << u"Error"_s << noStart << none << untouched;
     QTest::newRow("end, row of another break")

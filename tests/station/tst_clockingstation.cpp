@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
@@ -20,19 +21,43 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QStringList logTypes(Database &db)
-{
-    QStringList types;
-    for (const SqlRow &row : db.select(u"select type from log order by id"_s))
-        types << row[u"type"_s];
-    return types;
-}
-
 // Types where the keyboard focus is, as a badge reader does.
 void swipe(const QString &card)
 {
     QTest::keyClicks(static_cast<QWidget *>(nullptr), card);
     QTest::keyClick(static_cast<QWidget *>(nullptr), Qt::Key_Return);
+}
+
+// A station on a fresh database with Ann and Bob, both clocked out.
+struct Fixture
+{
+    explicit Fixture(const StartupValues &startValues = {}) : values(startValues)
+    {
+        Schema::create(db);
+        for (const auto &[name, card] :
+             {std::pair{u"Ann"_s, u"0042137"_s}, {u"Bob"_s, u"0077"_s}}) {
+            db.exec(u"insert into employees (employee,cardnum) values (?,?)"_s, {name, card});
+            db.exec(u"insert into locked (cardnum,locked) values (?,'0')"_s, {card});
+        }
+    }
+
+    TestDatabase target{u"sqlite"_s};
+    Database db{target.location()};
+    FixedClock clock;
+    ScriptedPrompter prompter;
+    SilentTonePlayer tones;
+    StartupValues values;
+    StationContext context{db, prompter, clock, tones, values, {}};
+    StationWindow window{clock, prompter};
+    StationCommands commands{window, context};
+};
+
+QStringList logRows(Database &db)
+{
+    QStringList rows;
+    for (const SqlRow &row : db.select(u"select employee,type from log order by id"_s))
+        rows << row[u"employee"_s] + u' ' + row[u"type"_s];
+    return rows;
 }
 
 } // namespace
@@ -44,25 +69,19 @@ class TestClockingStation : public QObject
 private Q_SLOTS:
     void init() { failOnUnexpectedWarnings(); }
 
-    // A swipe that is not clocked, leaves the card in the field, holds the window while
-    // the signal plays, or lets a second read of the card clock straight back out.
-    void swipeClocksAndLocksCardField();
+    // A swipe that is not clocked, leaves the card in the field or holds the window
+    // while the signal plays; a second read of the card clocking straight back out; a
+    // colleague's swipe during the signal dropped instead of clocked after it.
+    void swipeDuringSignal();
+    // The window's timer not driving the automatic log-in and log-out, or a supervisor's
+    // unused log-in staying open.
+    void timerDrivesTimedActions();
 };
 
-void TestClockingStation::swipeClocksAndLocksCardField()
+void TestClockingStation::swipeDuringSignal()
 {
-    TestDatabase target(u"sqlite"_s);
-    Database db(target.location());
-    Schema::create(db);
-    db.exec(u"insert into employees (employee,cardnum) values ('Ann','0042137')"_s);
-    db.exec(u"insert into locked (cardnum,locked) values ('0042137','0')"_s);
-    FixedClock clock;
-    ScriptedPrompter prompter;
-    SilentTonePlayer tones;
-    StartupValues values;
-    StationContext context{db, prompter, clock, tones, values, {}};
-    StationWindow window(clock, prompter);
-    StationCommands commands(window, context);
+    Fixture station;
+    StationWindow &window = station.window;
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     QLineEdit *field = window.cardField();
@@ -72,35 +91,61 @@ void TestClockingStation::swipeClocksAndLocksCardField()
     elapsed.start();
     swipe(u"0042137"_s);
     QVERIFY2(elapsed.elapsed() < 1000, "the window waited for the signal");
-    QCOMPARE(logTypes(db), QStringList{u"IN"_s});
-    QCOMPARE(tones.plays().size(), 1);
+    QCOMPARE(logRows(station.db), QStringList{u"Ann IN"_s});
+    QCOMPARE(station.tones.plays().size(), 1);
     QVERIFY(field->text().isEmpty());
-    QVERIFY(!field->isEnabled());
-    auto *lock = window.findChild<QTimer *>(u"cardLockTimer"_s);
-    QVERIFY(lock);
-    QVERIFY(lock->isActive());
-    QCOMPARE(lock->interval(), 3000);
+    auto *hold = window.findChild<QTimer *>(u"cardHoldTimer"_s);
+    QVERIFY(hold);
+    QVERIFY(hold->isActive());
+    QCOMPARE(hold->interval(), 3000);
 
-    // The reader sends the card again; a blank among the keys must not press Hide.
-    swipe(u"0042137 "_s);
-    QTest::keyClicks(field, u"0042137"_s);
-    QTest::keyClick(field, Qt::Key_Return);
-    QVERIFY(field->text().isEmpty());
-    QCOMPARE(logTypes(db), QStringList{u"IN"_s});
-    QVERIFY(!window.isMinimized());
-    QVERIFY(window.isVisible());
-    QVERIFY(prompter.seen().isEmpty());
-
-    // Once the signal is over the field takes the next swipe, and nothing typed during
-    // the lock is in it.
-    lock->start(0);
-    QTRY_VERIFY(field->isEnabled());
-    QCOMPARE(QApplication::focusWidget(), field);
-    QVERIFY(field->text().isEmpty());
+    // The reader sends Ann's card again, then Bob swipes; a blank typed must not press
+    // Hide.
     swipe(u"0042137"_s);
-    QCOMPARE(logTypes(db), (QStringList{u"IN"_s, u"OUT"_s}));
+    QTest::keyClick(static_cast<QWidget *>(nullptr), Qt::Key_Space);
+    QTest::keyClick(field, Qt::Key_Backspace);
+    swipe(u"0077"_s);
     QVERIFY(field->text().isEmpty());
-    QVERIFY(!field->isEnabled());
+    QCOMPARE(logRows(station.db), QStringList{u"Ann IN"_s});
+    QVERIFY(!window.isMinimized());
+    QVERIFY(station.prompter.seen().isEmpty());
+
+    // Once the signal is over Bob is clocked, and his signal holds the field again.
+    hold->start(0);
+    QTRY_COMPARE(logRows(station.db), (QStringList{u"Ann IN"_s, u"Bob IN"_s}));
+    QCOMPARE(station.tones.plays().size(), 2);
+    QVERIFY(hold->isActive());
+    QCOMPARE(QApplication::focusWidget(), field);
+
+    hold->start(0);
+    QTRY_VERIFY(!hold->isActive());
+    swipe(u"0042137"_s);
+    QCOMPARE(logRows(station.db), (QStringList{u"Ann IN"_s, u"Bob IN"_s, u"Ann OUT"_s}));
+    QVERIFY(field->text().isEmpty());
+}
+
+void TestClockingStation::timerDrivesTimedActions()
+{
+    StartupValues values;
+    values.autoLogInTime = u"08:05:10"_s;
+    values.autoLogOutTime = u"08:05:11"_s;
+    values.supervisorIdleMinutes = 10;
+    Fixture station(values);
+    station.context.session.logIn(station.clock.now());
+    QSignalSpy ticks(&station.window, &StationWindow::ticked);
+
+    // The log-in time passes: the next tick of the window's own timer logs everyone in.
+    station.clock.set(QDateTime(QDate(2026, 3, 14), QTime(8, 5, 10)));
+    QTRY_COMPARE(station.db.select(u"select cardnum from locked where locked = '1'"_s).size(), 2);
+    QVERIFY(!ticks.isEmpty());
+    station.clock.set(QDateTime(QDate(2026, 3, 14), QTime(8, 5, 11)));
+    QTRY_COMPARE(station.db.select(u"select cardnum from locked where locked = '0'"_s).size(), 2);
+    QVERIFY(station.context.session.loggedIn());
+
+    // Ten minutes without a key or a click: the supervisor is logged out by a tick.
+    station.clock.set(QDateTime(QDate(2026, 3, 14), QTime(8, 15, 9)));
+    QTRY_VERIFY(!station.context.session.loggedIn());
+    QVERIFY(logRows(station.db).isEmpty());
 }
 
 QTEST_MAIN(TestClockingStation)

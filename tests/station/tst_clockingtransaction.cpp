@@ -40,9 +40,12 @@ struct Station
 {
     explicit Station(const QString &location, bool confirmation = false, bool breaks = false,
                      bool breakDialog = true)
-        : db(location),
-          clocking(context, breakDialog ? std::function<void()>([this] { ++breakDialogs; })
-                                        : std::function<void()>())
+        : db(location), clocking(context, breakDialog ? std::function<void(const QString &)>(
+                                                            [this](const QString &employee) {
+                                                                ++breakDialogs;
+                                                                breakDialogFor = employee;
+                                                            })
+                                                      : std::function<void(const QString &)>())
     {
         values.confirmation = confirmation ? u"1"_s : u"0"_s;
         values.enableBreaks = breaks ? u"1"_s : u"0"_s;
@@ -55,6 +58,7 @@ struct Station
     StartupValues values;
     StationContext context{db, prompter, clock, tones, values, {}};
     int breakDialogs = 0;
+    QString breakDialogFor;
     ClockingTransaction clocking;
 };
 
@@ -263,6 +267,8 @@ void TestClockingTransaction::stateMachine()
     QVERIFY2(station.prompter.scriptDone(), qPrintable(station.prompter.pending()));
     QCOMPARE(station.context.currentCardNumber, annCard);
     QCOMPARE(station.breakDialogs, breakDialogs);
+    // The break dialog names the employee who declined, not whoever swiped last.
+    QCOMPARE(station.breakDialogFor, breakDialogs ? ann : QString());
     Database &db = station.db;
     QCOMPARE(logRows(db), logged.isEmpty() ? QStringList()
                                            : QStringList{u"03/14/26 08:05:09 Ann Smith "_s +
@@ -450,6 +456,14 @@ void TestClockingTransaction::concurrentClocking_data()
             << engine << u"0"_s
             << u"insert into allloggedin (dt,cardnum,completed) values ('03/14/26','0042137','1')"_s
             << u"Not Processed"_s << clockedElsewhere << QStringList() << u"0"_s;
+        const QString everyone =
+            u"Employees were logged in/out automatically a moment ago. Please try again."_s;
+        QTest::addRow("%s, everyone logged in", qPrintable(engine))
+            << engine << u"0"_s << u"update locked set locked = '1'"_s << u"Not Processed"_s
+            << everyone << QStringList() << u"1"_s;
+        QTest::addRow("%s, everyone logged out", qPrintable(engine))
+            << engine << u"1"_s << u"update locked set locked = '0'"_s << u"Not Processed"_s
+            << everyone << QStringList() << u"0"_s;
         QTest::addRow("%s, state row removed", qPrintable(engine))
             << engine << u"1"_s << u"delete from locked"_s << u"Error!"_s << fatal << QStringList()
             << QString();

@@ -17,6 +17,10 @@ void seed(Database &db)
 {
     db.exec(u"update locked set locked = 'X'"_s);
     db.exec(u"update usedbreaks set used1 = 'X',used2 = 'X',used3 = 'X'"_s);
+    // A grant nobody used.
+    db.exec(u"delete from \"authorization\" where cardnumber <> '-'"_s);
+    db.exec(u"insert into \"authorization\" (authorized,cardnumber,dt) values "
+            u"('1','1','03/14/26')"_s);
 }
 
 QDateTime at(const QString &text)
@@ -51,7 +55,8 @@ void TestGlobalClocking::automatic_data()
     QTest::addColumn<QString>("logOutTime");
     QTest::addColumn<QString>("startedAt");
     // Each tick: "MM/dd/yy HH:mm:ss" and the state every row has after it: X when
-    // nothing ran, 1 after the log-in, 0 after the log-out (which resets the breaks).
+    // nothing ran, 1 after the log-in, 0 after the log-out (which resets the breaks and
+    // withdraws the grants), "1 reset" when a log-out ran before a log-in.
     QTest::addColumn<QStringList>("ticks");
 
     QTest::newRow("exact second") << u"07:00:00"_s << u"17:00:00"_s << u"03/14/26 06:00:00"_s
@@ -77,6 +82,16 @@ void TestGlobalClocking::automatic_data()
     QTest::newRow("equal times: in, then out")
         << u"12:00:00"_s << u"12:00:00"_s << u"03/14/26 11:00:00"_s
         << QStringList{u"03/14/26 12:00:00 0"_s, u"03/14/26 12:00:01 X"_s};
+    // Both fell due while the station was busy: the later decides the state.
+    QTest::newRow("both missed, log-out later")
+        << u"07:00:00"_s << u"08:00:00"_s << u"03/14/26 06:00:00"_s
+        << QStringList{u"03/14/26 09:00:00 0"_s};
+    QTest::newRow("both missed, log-in later")
+        << u"08:00:00"_s << u"07:00:00"_s << u"03/14/26 06:00:00"_s
+        << QStringList{u"03/14/26 09:00:00 1 reset"_s};
+    QTest::newRow("both missed across midnight")
+        << u"06:00:00"_s << u"23:00:00"_s << u"03/14/26 22:00:00"_s
+        << QStringList{u"03/15/26 07:00:00 1 reset"_s};
     QTest::newRow("no or unusable times")
         << QString() << u"25:00:00"_s << u"03/14/26 00:00:00"_s
         << QStringList{u"03/14/26 12:00:00 X"_s, u"03/15/26 01:00:00 X"_s};
@@ -107,12 +122,16 @@ void TestGlobalClocking::automatic()
     for (const QString &tick : ticks) {
         seed(db);
         automatic.tick(at(tick.left(17)));
-        const QString expected = tick.mid(18);
+        const QString expected = tick.mid(18, 1);
+        const bool reset = expected == u"0"_s || tick.endsWith(u" reset"_s);
         for (const SqlRow &row : db.select(u"select locked from locked"_s))
             QCOMPARE(row[u"locked"_s], expected);
         const SqlRow breaks = db.first(u"select used1,used3 from usedbreaks"_s);
-        QCOMPARE(breaks[u"used1"_s], expected == u"0"_s ? u"0"_s : u"X"_s);
-        QCOMPARE(breaks[u"used3"_s], expected == u"0"_s ? u"0"_s : u"X"_s);
+        QCOMPARE(breaks[u"used1"_s], reset ? u"0"_s : u"X"_s);
+        QCOMPARE(breaks[u"used3"_s], reset ? u"0"_s : u"X"_s);
+        QCOMPARE(
+            db.select(u"select cardnumber from \"authorization\" where authorized = '1'"_s).size(),
+            reset ? 0 : 1);
     }
 }
 

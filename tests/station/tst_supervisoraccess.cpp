@@ -7,6 +7,7 @@
 #include "ScriptedPrompter.h"
 #include "StartupValues.h"
 #include "SupervisorLogin.h"
+#include "SupervisorSession.h"
 #include "TestDatabase.h"
 
 #include <QTest>
@@ -19,9 +20,10 @@ const QString denied = u"Sorry you do not have access to this function"_s;
 const QString breaksOff =
     u"Breaks are currently disabled.They can be enabled via the program options menu"_s;
 
-QString flag(Database &db)
+// The log-in as the old shared flag showed it: "1" logged in, "0" not.
+QString flag(const SupervisorSession &session)
 {
-    return db.first(u"select tmp from tmp"_s)[u"tmp"_s];
+    return session.loggedIn() ? u"1"_s : u"0"_s;
 }
 
 } // namespace
@@ -33,7 +35,7 @@ class TestSupervisorAccess : public QObject
 private Q_SLOTS:
     void init() { failOnUnexpectedWarnings(); }
 
-    // The right account opens the menus everywhere; a wrong one is recorded without
+    // The right account opens this station's menus; a wrong one is recorded without
     // the typed password.
     void logIn_data();
     void logIn();
@@ -41,11 +43,16 @@ private Q_SLOTS:
     void plainTextAccountIsHashedOnUse();
     void logOut_data();
     void logOut();
-    // The break switch is tested before the shared flag; an open command never asks.
+    // The break switch is tested before the log-in; an open command never asks.
     void gate_data();
     void gate();
-    // Two stations on one database share the log-in.
-    void logInIsShared();
+    // A log-in opens the menus of its own station only; logging out or starting
+    // another station on the same database closes nobody else's.
+    void logInStaysAtItsStation_data() { TestDatabase::addEngineRows(); }
+    void logInStaysAtItsStation();
+    // A log-in left unused ends after the idle time, never while in use, never with 0.
+    void idleLogInEnds_data();
+    void idleLogInEnds();
 };
 
 void TestSupervisorAccess::logIn_data()
@@ -102,11 +109,13 @@ void TestSupervisorAccess::logIn()
                                ? PromptIcon::Information
                                : PromptIcon::Error);
     FixedClock clock;
+    SupervisorSession session;
 
-    SupervisorLogin login(db, prompter, clock);
+    SupervisorLogin login(db, prompter, clock, session);
     QCOMPARE(int(login.logIn(user, password)), result);
-    QVERIFY(prompter.scriptDone());
-    QCOMPARE(flag(db), flagAfter);
+    QCOMPARE(flag(session), flagAfter);
+    // Other stations' menus stay closed.
+    QCOMPARE(db.first(u"select tmp from tmp"_s)[u"tmp"_s], u"0"_s);
 
     const QList<SqlRow> errors = db.select(u"select tm,dt,reason,sent from errorlog"_s);
     if (errorReason.isEmpty()) {
@@ -129,8 +138,9 @@ void TestSupervisorAccess::plainTextAccountIsHashedOnUse()
     ScriptedPrompter prompter;
     prompter.expectMessage(u"Success"_s, u"Log-in Successful!"_s, PromptIcon::Information);
     FixedClock clock;
+    SupervisorSession session;
 
-    SupervisorLogin login(db, prompter, clock);
+    SupervisorLogin login(db, prompter, clock, session);
     QCOMPARE(login.logIn(u"OLD"_s, u"PLAIN"_s), SupervisorLogin::Result::LoggedIn);
     const QString stored = db.first(u"select password from users"_s)[u"password"_s];
     QVERIFY(PasswordHash::isHash(stored));
@@ -155,14 +165,15 @@ void TestSupervisorAccess::logOut()
     TestDatabase target(u"sqlite"_s);
     Database db(target.location());
     Schema::create(db);
-    db.exec(u"update tmp set tmp = ?"_s, {flagBefore});
     ScriptedPrompter prompter;
     prompter.expectQuestion(u"Log-out"_s, u"Really log-out?"_s, answer);
     FixedClock clock;
+    SupervisorSession session;
+    if (flagBefore == u"1"_s)
+        session.logIn(clock.now());
 
-    SupervisorLogin(db, prompter, clock).logOut();
-    QVERIFY(prompter.scriptDone());
-    QCOMPARE(flag(db), flagAfter);
+    SupervisorLogin(db, prompter, clock, session).logOut();
+    QCOMPARE(flag(session), flagAfter);
 }
 
 void TestSupervisorAccess::gate_data()
@@ -196,26 +207,24 @@ void TestSupervisorAccess::gate()
     QFETCH(QString, breaks);
     QFETCH(bool, allowed);
     QFETCH(QString, message);
-    TestDatabase target(u"sqlite"_s);
-    Database db(target.location());
-    Schema::create(db);
-    db.exec(u"update tmp set tmp = ?"_s, {flag});
     StartupValues values;
     values.enableBreaks = breaks;
+    SupervisorSession session;
+    if (flag == u"1"_s)
+        session.logIn(QDateTime::currentDateTime());
     ScriptedPrompter prompter;
     if (message == denied)
         prompter.expectMessage(u"Authorisation"_s, denied, PromptIcon::Exclamation);
     else if (!message.isEmpty())
         prompter.expectMessage(u"Disabled"_s, message, PromptIcon::Information);
 
-    AccessGate gate(db, prompter, values);
+    AccessGate gate(prompter, values, session);
     QCOMPARE(gate.allows(StationMenu::Access(access)), allowed);
-    QVERIFY(prompter.scriptDone());
 }
 
-void TestSupervisorAccess::logInIsShared()
+void TestSupervisorAccess::logInStaysAtItsStation()
 {
-    TestDatabase target(u"sqlite"_s);
+    CHRONEL_FETCH_ENGINE(target);
     Database stationA(target.location());
     Schema::create(stationA);
     stationA.exec(u"insert into users (username,password) values (?,?)"_s,
@@ -224,17 +233,51 @@ void TestSupervisorAccess::logInIsShared()
     ScriptedPrompter prompter;
     FixedClock clock;
     StartupValues values;
+    SupervisorSession sessionA;
+    SupervisorSession sessionB;
 
     prompter.expectMessage(u"Success"_s, u"Log-in Successful!"_s, PromptIcon::Information);
-    QCOMPARE(SupervisorLogin(stationA, prompter, clock).logIn(u"BOSS"_s, u"pw"_s),
+    QCOMPARE(SupervisorLogin(stationA, prompter, clock, sessionA).logIn(u"BOSS"_s, u"pw"_s),
              SupervisorLogin::Result::LoggedIn);
-    QVERIFY(AccessGate(stationB, prompter, values).allows(StationMenu::Access::Gated));
-
-    prompter.expectQuestion(u"Log-out"_s, u"Really log-out?"_s, true);
-    SupervisorLogin(stationB, prompter, clock).logOut();
+    QVERIFY(AccessGate(prompter, values, sessionA).allows(StationMenu::Access::Gated));
     prompter.expectMessage(u"Authorisation"_s, denied, PromptIcon::Exclamation);
-    QVERIFY(!AccessGate(stationA, prompter, values).allows(StationMenu::Access::Gated));
-    QVERIFY(prompter.scriptDone());
+    QVERIFY(!AccessGate(prompter, values, sessionB).allows(StationMenu::Access::Gated));
+
+    // Station B starts (which resets the old shared flag) and logs out: A stays open.
+    stationB.exec(u"update tmp set tmp = 0"_s);
+    prompter.expectQuestion(u"Log-out"_s, u"Really log-out?"_s, true);
+    SupervisorLogin(stationB, prompter, clock, sessionB).logOut();
+    QVERIFY(AccessGate(prompter, values, sessionA).allows(StationMenu::Access::Gated));
+}
+
+void TestSupervisorAccess::idleLogInEnds_data()
+{
+    QTest::addColumn<int>("idleMinutes");
+    QTest::addColumn<int>("usedAfterSeconds"); // -1: not used after the log-in
+    QTest::addColumn<int>("checkedAfterSeconds");
+    QTest::addColumn<bool>("stillIn");
+    QTest::newRow("just under the limit") << 10 << -1 << 599 << true;
+    QTest::newRow("at the limit") << 10 << -1 << 600 << false;
+    QTest::newRow("used meanwhile") << 10 << 300 << 899 << true;
+    QTest::newRow("unused since the use") << 10 << 300 << 900 << false;
+    QTest::newRow("no limit") << 0 << -1 << 86400 << true;
+    QTest::newRow("clock set back") << 10 << -1 << -3600 << true;
+}
+
+void TestSupervisorAccess::idleLogInEnds()
+{
+    QFETCH(int, idleMinutes);
+    QFETCH(int, usedAfterSeconds);
+    QFETCH(int, checkedAfterSeconds);
+    QFETCH(bool, stillIn);
+    const QDateTime loggedInAt(QDate(2026, 3, 14), QTime(8, 0));
+    SupervisorSession session(idleMinutes);
+    session.logIn(loggedInAt);
+    if (usedAfterSeconds >= 0)
+        session.touch(loggedInAt.addSecs(usedAfterSeconds));
+
+    QCOMPARE(session.endIfIdle(loggedInAt.addSecs(checkedAfterSeconds)), !stillIn);
+    QCOMPARE(session.loggedIn(), stillIn);
 }
 
 QTEST_GUILESS_MAIN(TestSupervisorAccess)

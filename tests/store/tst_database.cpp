@@ -61,6 +61,7 @@ void TestDatabaseStore::newDatabaseIsComplete()
         {u"i"_s, u"dt,e"_s},
         {u"o"_s, u"dt,e"_s},
         {u"usedlog"_s, u"cardnum,alldone"_s},
+        {u"options"_s, u"name,value"_s},
     };
     for (const auto &[table, columns] : tables) {
         QVERIFY2(db.hasTable(table), qPrintable(table));
@@ -72,7 +73,8 @@ void TestDatabaseStore::newDatabaseIsComplete()
         {u"tmp"_s, {u"tmp"_s, u"0"_s}},
         {u"run"_s, {u"first"_s, u"1"_s}},
         {u"eauth"_s, {u"ename"_s, u"-"_s, u"cardnum"_s, u"-"_s}},
-        {u"\"authorization\""_s, {u"authorized"_s, u"-"_s, u"cardnumber"_s, u"-"_s}},
+        {u"\"authorization\""_s,
+         {u"authorized"_s, u"-"_s, u"cardnumber"_s, u"-"_s, u"dt"_s, u"-"_s}},
         {u"breaksettings"_s,
          {u"enablebreaks"_s, u"0"_s, u"enableauth"_s, u"0"_s, u"break1"_s, u"-"_s, u"break2"_s,
           u"-"_s, u"break3"_s, u"-"_s, u"numof"_s, u"0"_s}},

@@ -14,6 +14,16 @@ QString describe(const ScriptedPrompter::Prompt &prompt)
 
 } // namespace
 
+ScriptedPrompter::~ScriptedPrompter()
+{
+    // A test that failed already has said what went wrong; outside a test there is
+    // nobody to tell.
+    if (m_expected.isEmpty() || !QTest::currentTestFunction() || QTest::currentTestFailed())
+        return;
+    QTest::qFail(qPrintable(u"Prompts still expected at the end of the test: "_s + pending()),
+                 __FILE__, __LINE__);
+}
+
 void ScriptedPrompter::expectMessage(const QString &caption, const QString &text, PromptIcon icon)
 {
     m_expected.append({caption, text, icon, false, false});

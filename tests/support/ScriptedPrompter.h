@@ -19,6 +19,12 @@ public:
         bool answer = false;
     };
 
+    ScriptedPrompter() = default;
+    // A test that ends with prompts still expected fails here.
+    ~ScriptedPrompter() override;
+    ScriptedPrompter(const ScriptedPrompter &) = delete;
+    ScriptedPrompter &operator=(const ScriptedPrompter &) = delete;
+
     // The next prompt must be this message.
     void expectMessage(const QString &caption, const QString &text, PromptIcon icon);
     // The next prompt must be this question, answered with `answer`.

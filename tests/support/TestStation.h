@@ -34,8 +34,8 @@ public:
     // On a database the test set up itself.
     explicit TestStation(Database &database) : db(database) {}
 
-    // A supervisor logged in, as the login dialog leaves it.
-    void logIn() { db.exec(QStringLiteral("update tmp set tmp = '1'")); }
+    // A supervisor logged in at this station, as the login dialog leaves it.
+    void logIn() { context.session.logIn(clock.now()); }
     void trigger(StationMenu::Command command) { window.action(command)->trigger(); }
 
     // Triggers `command` and runs `drive` on the dialog it opens; the dialog is closed

@@ -25,13 +25,19 @@ const QStringList customSettings = {u"1"_s, u"1"_s, u"Tea"_s, u"Lunch"_s, u"-"_s
 const QStringList defaultSettings = {u"0"_s, u"0"_s, u"-"_s, u"-"_s, u"-"_s, u"0"_s};
 const QStringList oneClocking = {u"03/13/26"_s, u"0042"_s, u"1"_s};
 
-// A database as it was before the break functions: every table but `missing`.
+// A database as it was before the break functions: every table but `missing`. A missing
+// "authorization.dt" leaves the grant table as stations kept it before grants had a day.
 void createWithout(Database &db, const QStringList &missing)
 {
     Transaction transaction(db);
     for (const Schema::Table &table : Schema::tables()) {
         if (!missing.contains(table.name))
             Schema::createTable(db, table);
+    }
+    if (missing.contains(u"authorization.dt"_s)) {
+        db.exec(u"drop table \"authorization\""_s);
+        db.exec(u"create table \"authorization\" (authorized text,cardnumber text)"_s);
+        db.exec(u"insert into \"authorization\" (authorized,cardnumber) values ('-','-')"_s);
     }
     transaction.commit();
 }
@@ -117,6 +123,8 @@ void TestBreakTableUpdater::completesDatabase_data()
             << QStringList{u"breaksettings"_s};
         QTest::newRow(prefix + "authorization without its row")
             << engine << QStringList() << QStringList{u"authorization"_s};
+        QTest::newRow(prefix + "made by an earlier version")
+            << engine << QStringList{u"options"_s, u"authorization.dt"_s} << QStringList();
         QTest::newRow(prefix + "complete") << engine << QStringList() << QStringList();
     }
 }
@@ -157,7 +165,10 @@ void TestBreakTableUpdater::completesDatabase()
     QCOMPARE(rowsOf(db, u"breaksettings"_s),
              QList<QStringList>{hadSettings ? customSettings : defaultSettings});
     QCOMPARE(rowsOf(db, u"eauth"_s), (QList<QStringList>{{u"-"_s, u"-"_s}}));
-    QCOMPARE(rowsOf(db, u"authorization"_s), (QList<QStringList>{{u"-"_s, u"-"_s}}));
+    QCOMPARE(rowsOf(db, u"authorization"_s),
+             (QList<QStringList>{
+                 {u"-"_s, u"-"_s, missing.contains(u"authorization.dt"_s) ? QString() : u"-"_s}}));
+    QVERIFY(db.hasTable(u"options"_s));
     QCOMPARE(rowsOf(db, u"allloggedin"_s),
              hadClockings ? QList<QStringList>{oneClocking} : QList<QStringList>());
     for (const QString &table : {u"breaks"_s, u"usedbreaks"_s, u"usedlog"_s})
@@ -165,7 +176,9 @@ void TestBreakTableUpdater::completesDatabase()
     // The created tables are the station's: its statements run on them.
     db.exec(u"insert into breaks (dt,name,i,out,locked,auth,breaknumber) "
             u"values ('03/14/26','0042','08:00:00','-','-','Y','1')"_s);
-    db.exec(u"update \"authorization\" set authorized = '1', cardnumber = '0042'"_s);
+    db.exec(u"insert into \"authorization\" (authorized,cardnumber,dt) "
+            u"values ('1','0042','03/14/26')"_s);
+    db.exec(u"insert into options (name,value) values ('x','1')"_s);
 
     // The bar starts at 10, only climbs, shows 100 with the outcome and is emptied after.
     QVERIFY(progress.size() >= 3);

@@ -1,10 +1,29 @@
 #include "UsedBreaks.h"
 
 #include "Database.h"
+#include "Transaction.h"
 
 using namespace Qt::StringLiterals;
 
 namespace UsedBreaks {
+
+void lockForChange(Database &db)
+{
+    Transaction::lockTable(db, u"usedbreaks"_s);
+}
+
+QStringList statesAddingRow(Database &db, const QString &card)
+{
+    const QList<SqlRow> rows =
+        db.select(u"select used1,used2,used3 from usedbreaks where employee = ?"_s, {card});
+    if (rows.isEmpty()) {
+        // Employees added after breaks were switched on have no row yet.
+        addRow(db, card, notTaken);
+        return {notTaken, notTaken, notTaken};
+    }
+    const SqlRow &row = rows.first();
+    return {row[column(1)], row[column(2)], row[column(3)]};
+}
 
 QString column(int number)
 {

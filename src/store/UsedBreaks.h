@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class Database;
 
@@ -13,6 +14,17 @@ inline const QString running = QStringLiteral("1");
 inline const QString done = QStringLiteral("2");
 // A row the manual input made: the station leaves such a break alone.
 inline const QString noState = QStringLiteral("-");
+
+// Starts every change of break state, in every transaction that makes one: it keeps the
+// other stations' changes of break state out until the transaction ends. The locks of
+// such a transaction are taken in one order everywhere — `locked`, then `usedbreaks`
+// (this), then `employees`, `breaks` and `authorization` — so that two of them never
+// wait for each other.
+void lockForChange(Database &db);
+
+// The states of the employee's three breaks; a missing row is added first, with every
+// break not taken yet. Call lockForChange() first, so two stations cannot both add it.
+QStringList statesAddingRow(Database &db, const QString &card);
 
 // The column of break `number`, 1 to 3.
 QString column(int number);
