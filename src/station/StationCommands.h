@@ -1,23 +1,19 @@
 #pragma once
 
 #include "AccessGate.h"
-#include "AutomaticClocking.h"
+#include "AdminCommands.h"
 #include "BreakCommands.h"
-#include "ClockingTransaction.h"
-#include "EmployeeManager.h"
-#include "GlobalClocking.h"
-#include "NetworkOptions.h"
-#include "StationMenu.h"
+#include "ClockingCommands.h"
+#include "ReportCommands.h"
 #include "SupervisorLogin.h"
 
 #include <QObject>
-#include <functional>
 
 class StationWindow;
 struct StationContext;
 
-// Connects the station window to the features: the card field, the timer and every
-// menu command, each supervisor command behind the access gate.
+// Connects the station window to the features: the card field, the timer, the log-in
+// and every feature's menu commands, each supervisor command behind the access gate.
 class StationCommands : public QObject
 {
     Q_OBJECT
@@ -30,8 +26,8 @@ protected:
 
 private:
     void tick();
-    // Makes a menu command run `action` once the access gate lets it through.
-    void addGated(StationMenu::Command command, std::function<void()> action);
+    // Makes each command run once the access gate lets it through.
+    void addGated(const MenuCommands &commands);
     void openLogIn();
     void clockCard(const QString &cardNumber);
 
@@ -39,14 +35,8 @@ private:
     StationContext &m_context;
     AccessGate m_gate;
     SupervisorLogin m_login;
-    GlobalClocking m_globalClocking;
-    AutomaticClocking m_automaticClocking;
-    ClockingTransaction m_clocking;
     BreakCommands m_breaks;
-    // The mode chosen in the network options, kept for the run until applied.
-    NetworkOptions::Choice m_networkChoice = NetworkOptions::Choice::None;
-    // The employee last chosen in the employee manager, kept for the run.
-    std::optional<EmployeeManager::Employee> m_chosenEmployee;
-    // The break count last chosen in the break options, kept for the run.
-    QString m_breakCount;
+    ClockingCommands m_clocking;
+    AdminCommands m_admin;
+    ReportCommands m_reports;
 };

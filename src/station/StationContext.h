@@ -8,6 +8,7 @@
 
 class Clock;
 class Database;
+class Messenger;
 class Prompter;
 class TonePlayer;
 
@@ -18,6 +19,8 @@ struct StationContext
     Prompter &prompter;
     Clock &clock;
     TonePlayer &tones;
+    // Break requests go out through it.
+    Messenger &messenger;
     const StartupValues &values;
     // The card number of the last Enter in the card field; the break dialogs read it.
     QString currentCardNumber;

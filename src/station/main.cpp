@@ -8,6 +8,7 @@
 #include "StationContext.h"
 #include "StationStartup.h"
 #include "StationWindow.h"
+#include "UdpMessenger.h"
 
 #include <QApplication>
 #include <QDebug>
@@ -34,7 +35,8 @@ int main(int argc, char *argv[])
 
     SystemClock clock;
     AudioTonePlayer tones;
-    StationContext context{*db, prompter, clock, tones, startup.values(), {}};
+    UdpMessenger messenger;
+    StationContext context{*db, prompter, clock, tones, messenger, startup.values(), {}};
     context.location = startup.location();
     StationWindow window(clock, prompter);
     prompter.setParent(&window);

@@ -2,6 +2,7 @@
 #include "FixedClock.h"
 #include "NameListWidget.h"
 #include "QuietWarnings.h"
+#include "RecordingMessenger.h"
 #include "Schema.h"
 #include "ScriptedPrompter.h"
 #include "SilentTonePlayer.h"
@@ -69,11 +70,12 @@ void TestBreakStation::oneBreak()
     ScriptedPrompter prompter;
     SilentTonePlayer tones;
     const StartupValues values = breakValues();
-    StationContext context{db, prompter, clock, tones, values, {}};
+    RecordingMessenger messenger;
+    StationContext context{db, prompter, clock, tones, messenger, values, {}};
     StationWindow window(clock, prompter);
     StationCommands commands(window, context);
     // The supervisor's computer on the same database.
-    StationContext supervisorContext{db, prompter, clock, tones, values, {}};
+    StationContext supervisorContext{db, prompter, clock, tones, messenger, values, {}};
     StationWindow supervisorWindow(clock, prompter);
     StationCommands supervisorCommands(supervisorWindow, supervisorContext);
     // The supervisor is logged in at the other computer.

@@ -1,6 +1,7 @@
 #include "Database.h"
 #include "FixedClock.h"
 #include "QuietWarnings.h"
+#include "RecordingMessenger.h"
 #include "Schema.h"
 #include "ScriptedPrompter.h"
 #include "SilentTonePlayer.h"
@@ -47,7 +48,8 @@ struct Fixture
     ScriptedPrompter prompter;
     SilentTonePlayer tones;
     StartupValues values;
-    StationContext context{db, prompter, clock, tones, values, {}};
+    RecordingMessenger messenger;
+    StationContext context{db, prompter, clock, tones, messenger, values, {}};
     StationWindow window{clock, prompter};
     StationCommands commands{window, context};
 };

@@ -2,6 +2,7 @@
 #include "Database.h"
 #include "FixedClock.h"
 #include "QuietWarnings.h"
+#include "RecordingMessenger.h"
 #include "Schema.h"
 #include "ScriptedPrompter.h"
 #include "SilentTonePlayer.h"
@@ -56,7 +57,8 @@ struct Station
     FixedClock clock{QDateTime(QDate(2026, 3, 14), QTime(8, 5, 9))};
     SilentTonePlayer tones;
     StartupValues values;
-    StationContext context{db, prompter, clock, tones, values, {}};
+    RecordingMessenger messenger;
+    StationContext context{db, prompter, clock, tones, messenger, values, {}};
     int breakDialogs = 0;
     QString breakDialogFor;
     ClockingTransaction clocking;

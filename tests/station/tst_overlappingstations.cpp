@@ -7,6 +7,7 @@
 #include "Overlap.h"
 #include "Prompter.h"
 #include "QuietWarnings.h"
+#include "RecordingMessenger.h"
 #include "Schema.h"
 #include "SilentTonePlayer.h"
 #include "StartupValues.h"
@@ -206,7 +207,8 @@ void TestOverlappingStations::overlap()
         const StartupValues values = stationValues();
         switch (Attempt(attempt)) {
         case Attempt::Clock: {
-            StationContext context{db, prompter, clock, tones, values, {}};
+            RecordingMessenger messenger;
+            StationContext context{db, prompter, clock, tones, messenger, values, {}};
             // B has read the state and asks; A goes to work before the answer.
             prompter.onQuestion = [&] { overlap.pauseHere(); };
             ClockingTransaction(context, {}).run(card);

@@ -2,6 +2,7 @@
 
 #include "Database.h"
 #include "FixedClock.h"
+#include "RecordingMessenger.h"
 #include "Schema.h"
 #include "ScriptedPrompter.h"
 #include "SilentTonePlayer.h"
@@ -65,7 +66,8 @@ public:
     ScriptedPrompter prompter;
     SilentTonePlayer tones;
     StartupValues values;
-    StationContext context{db, prompter, clock, tones, values, {}};
+    RecordingMessenger messenger;
+    StationContext context{db, prompter, clock, tones, messenger, values, {}};
     StationWindow window{clock, prompter};
     StationCommands commands{window, context};
 };

@@ -1,0 +1,41 @@
+#include "AdminCommands.h"
+
+#include "CompanySetupDialog.h"
+#include "DatabaseLocation.h"
+#include "DatabaseManagerDialog.h"
+#include "EmployeeManagerDialog.h"
+#include "NetworkOptionsDialog.h"
+#include "ProgramOptionsDialog.h"
+#include "SecurityManagerDialog.h"
+#include "StartupValues.h"
+
+AdminCommands::AdminCommands(Database &db, Prompter &prompter, const StartupValues &values,
+                             const DatabaseLocation &location, QWidget *window,
+                             std::function<void()> restart)
+    : m_db(db), m_prompter(prompter), m_values(values), m_location(location), m_window(window),
+      m_restart(std::move(restart))
+{
+}
+
+MenuCommands AdminCommands::commands()
+{
+    return {
+        {StationMenu::CompanySetup,
+         [this] { CompanySetupDialog::run(m_db, m_prompter, m_window); }},
+        {StationMenu::EmployeeManager,
+         [this] { EmployeeManagerDialog::run(m_db, m_prompter, m_chosenEmployee, m_window); }},
+        {StationMenu::SecurityManager,
+         [this] { SecurityManagerDialog::run(m_db, m_prompter, m_window); }},
+        {StationMenu::DatabaseManager,
+         [this] { DatabaseManagerDialog::run(m_db, m_prompter, m_values.breaksOn(), m_window); }},
+        {StationMenu::ProgramOptions,
+         [this] { ProgramOptionsDialog::run(m_db, m_prompter, m_window); }},
+        {StationMenu::NetworkOptions,
+         [this] {
+             // The new location is read at the next start only, so the program ends here.
+             if (NetworkOptionsDialog::run(m_prompter, m_location.localMode, m_networkChoice,
+                                           m_window))
+                 m_restart();
+         }},
+    };
+}

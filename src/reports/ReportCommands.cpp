@@ -1,0 +1,32 @@
+#include "ReportCommands.h"
+
+#include "BreakOccurrenceDialog.h"
+#include "DailyReportDialog.h"
+#include "EarlyLateLeaversDialog.h"
+#include "EmployeeHoursDialog.h"
+#include "ErrorLogReportDialog.h"
+#include "IndividualReportDialog.h"
+#include "MonthlyReportDialog.h"
+#include "NoClockReportDialog.h"
+
+MenuCommands ReportCommands::commands()
+{
+    return {
+        {StationMenu::DailyReport,
+         [this] { DailyReportDialog::run(m_db, m_prompter, m_clock, m_values, m_window); }},
+        {StationMenu::MonthlyReport,
+         [this] { MonthlyReportDialog::run(m_db, m_prompter, m_clock, m_window); }},
+        {StationMenu::IndividualReport,
+         [this] { IndividualReportDialog::run(m_db, m_prompter, m_clock, m_window); }},
+        {StationMenu::NoClockReport,
+         [this] { NoClockReportDialog::run(m_db, m_prompter, m_clock, m_window); }},
+        {StationMenu::ErrorLogReport,
+         [this] { ErrorLogReportDialog::run(m_db, m_prompter, m_clock, m_window); }},
+        {StationMenu::EarlyLateReport,
+         [this] { EarlyLateLeaversDialog::run(m_db, m_prompter, m_clock, m_window); }},
+        {StationMenu::EmployeeHoursReport,
+         [this] { EmployeeHoursDialog::run(m_db, m_prompter, m_clock, m_window); }},
+        {StationMenu::BreakReport,
+         [this] { BreakOccurrenceDialog::run(m_db, m_prompter, m_clock, m_values, m_window); }},
+    };
+}
