@@ -6,6 +6,7 @@
 #include "Prompter.h"
 #include "ReportedErrors.h"
 #include "SupervisorAccounts.h"
+#include "TextInput.h"
 #include "Transaction.h"
 
 #include <QObject>
@@ -31,8 +32,9 @@ SupervisorLogin::Result SupervisorLogin::logIn(const QString &userName, const QS
             m_db.exec(u"update tmp set tmp = '1'"_s);
         else
             // Only the name: a mistyped password is often another account's.
-            m_db.exec(u"insert into errorlog (tm,dt,reason,sent) values (?,?,?,'YES')"_s,
-                      {time, date, u"Invalid login ->username: "_s + userName});
+            m_db.exec(
+                u"insert into errorlog (tm,dt,reason,sent) values (?,?,?,'YES')"_s,
+                {time, date, u"Invalid login ->username: "_s + TextInput::storableCopy(userName)});
         transaction.commit();
     });
     if (!done)
