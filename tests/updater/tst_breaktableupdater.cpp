@@ -157,7 +157,7 @@ void TestBreakTableUpdater::completesDatabase()
     QCOMPARE(rowsOf(db, u"breaksettings"_s),
              QList<QStringList>{hadSettings ? customSettings : defaultSettings});
     QCOMPARE(rowsOf(db, u"eauth"_s), (QList<QStringList>{{u"-"_s, u"-"_s}}));
-    QCOMPARE(rowsOf(db, u"authorization"_s), (QList<QStringList>{{u"-"_s, u"-"_s}}));
+    QCOMPARE(rowsOf(db, u"authorization"_s), (QList<QStringList>{{u"-"_s, u"-"_s, u"-"_s}}));
     QCOMPARE(rowsOf(db, u"allloggedin"_s),
              hadClockings ? QList<QStringList>{oneClocking} : QList<QStringList>());
     for (const QString &table : {u"breaks"_s, u"usedbreaks"_s, u"usedlog"_s})
