@@ -2,6 +2,7 @@
 
 #include "Prompter.h"
 #include "ReportedErrors.h"
+#include "TextInput.h"
 
 #include <QObject>
 
@@ -20,5 +21,7 @@ bool CompanySetup::update(const CompanyDetails &details)
                           PromptIcon::Error);
         return false;
     }
+    if (TextInput::refused(m_prompter, details.fields()))
+        return false;
     return runReported(m_prompter, [&] { CompanyRecord::save(m_db, details); });
 }

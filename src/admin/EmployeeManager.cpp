@@ -4,6 +4,7 @@
 #include "NameList.h"
 #include "Prompter.h"
 #include "ReportedErrors.h"
+#include "TextInput.h"
 #include "Transaction.h"
 
 #include <QObject>
@@ -35,10 +36,12 @@ EmployeeManager::Outcome EmployeeManager::choose(const QString &name, int occurr
     return Outcome::Done;
 }
 
-EmployeeManager::Outcome EmployeeManager::add(const Employee &typed)
+EmployeeManager::Outcome EmployeeManager::add(const Employee &entered)
 {
-    if (!filledIn(typed))
+    const std::optional<Employee> checkedEntry = checked(entered);
+    if (!checkedEntry)
         return Outcome::Refused;
+    const Employee &typed = *checkedEntry;
     const Outcome outcome = transact([&] {
         if (const std::optional<QString> holder = cardHolder(typed.cardNumber, false)) {
             m_cardHolder = *holder;
@@ -55,10 +58,12 @@ EmployeeManager::Outcome EmployeeManager::add(const Employee &typed)
     return outcome;
 }
 
-EmployeeManager::Outcome EmployeeManager::update(const Employee &typed)
+EmployeeManager::Outcome EmployeeManager::update(const Employee &entered)
 {
-    if (!filledIn(typed) || !chosenOrTold())
+    const std::optional<Employee> checkedEntry = checked(entered);
+    if (!checkedEntry || !chosenOrTold())
         return Outcome::Refused;
+    const Employee &typed = *checkedEntry;
     const Employee chosen = *m_chosen;
     const Outcome outcome = transact([&] {
         if (const std::optional<QString> holder = cardHolder(typed.cardNumber, true)) {
@@ -108,12 +113,22 @@ EmployeeManager::Outcome EmployeeManager::remove(const Employee &typed)
 
 bool EmployeeManager::filledIn(const Employee &typed)
 {
-    // Blanks count as filled in: they are stored as typed.
-    if (!typed.name.isEmpty() && !typed.cardNumber.isEmpty())
+    if (TextInput::problem(typed.name) != TextInput::Problem::Empty &&
+        TextInput::problem(typed.cardNumber) != TextInput::Problem::Empty)
         return true;
     m_prompter.inform(QObject::tr("Error!"), QObject::tr("Please check both fields are filled in"),
                       PromptIcon::Error);
     return false;
+}
+
+std::optional<EmployeeManager::Employee> EmployeeManager::checked(const Employee &typed)
+{
+    if (!filledIn(typed) ||
+        TextInput::refused(m_prompter, {{QObject::tr("employee name"), typed.name}}) ||
+        TextInput::refusedCardNumber(m_prompter,
+                                     {QObject::tr("clock in number"), typed.cardNumber}))
+        return std::nullopt;
+    return Employee{typed.name.trimmed(), typed.cardNumber};
 }
 
 bool EmployeeManager::chosenOrTold()

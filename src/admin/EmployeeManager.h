@@ -42,6 +42,8 @@ public:
     // to be added.
     Outcome choose(const QString &name, int occurrence = 0);
 
+    // The name is stored without surrounding blanks, the card number as typed; a card
+    // number with a blank, and text too long or unstorable (TextInput), are refused.
     Outcome add(const Employee &typed);
     // Renames or renumbers the chosen employee, who stays chosen under the new values.
     Outcome update(const Employee &typed);
@@ -51,7 +53,10 @@ public:
     const std::optional<Employee> &chosen() const { return m_chosen; }
 
 private:
+    // Blanks alone are not filled in.
     bool filledIn(const Employee &typed);
+    // The employee as stored: the name without surrounding blanks. None when refused.
+    std::optional<Employee> checked(const Employee &typed);
     bool chosenOrTold();
     // Runs `write` in one transaction. It returns the outcome; only Done is committed.
     template <typename Write> Outcome transact(Write &&write);

@@ -5,6 +5,7 @@
 #include "Prompter.h"
 #include "ReportedErrors.h"
 #include "Schema.h"
+#include "TextInput.h"
 
 #include <QObject>
 #include <QUrl>
@@ -60,6 +61,8 @@ bool NetworkOptions::apply(Choice choice, const QString &path)
                           PromptIcon::Error);
         return false;
     }
+    if (choice != Choice::Local && refusedPath(path))
+        return false;
     const bool written = runReported(m_prompter, [&] {
         if (choice == Choice::Local)
             m_file.writeLocal();
@@ -83,6 +86,8 @@ bool NetworkOptions::testConnection(const QString &path)
                           QObject::tr("Please enter in a path to the database"), PromptIcon::Error);
         return false;
     }
+    if (refusedPath(path))
+        return false;
     if (!reachable(folder)) {
         m_prompter.inform(QObject::tr("Failure!"),
                           QObject::tr("Database could not be contacted.Please check USN name or "
@@ -93,4 +98,9 @@ bool NetworkOptions::testConnection(const QString &path)
     m_prompter.inform(QObject::tr("Success!"), QObject::tr("Database was successfully contacted!"),
                       PromptIcon::Information);
     return true;
+}
+
+bool NetworkOptions::refusedPath(const QString &path)
+{
+    return TextInput::refused(m_prompter, {{QObject::tr("path to the database"), path}});
 }

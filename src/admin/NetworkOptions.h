@@ -33,6 +33,9 @@ public:
     bool testConnection(const QString &path);
 
 private:
+    // A control character would end up in the location file and the driver's arguments.
+    bool refusedPath(const QString &path);
+
     LocationFile m_file;
     Prompter &m_prompter;
 };

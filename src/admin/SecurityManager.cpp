@@ -5,6 +5,7 @@
 #include "PasswordHash.h"
 #include "Prompter.h"
 #include "ReportedErrors.h"
+#include "TextInput.h"
 #include "Transaction.h"
 
 #include <QObject>
@@ -27,7 +28,7 @@ SecurityManager::Outcome SecurityManager::add(const Account &typed)
         return Outcome::Refused;
     if (!runReported(m_prompter, [&] {
             m_db.exec(u"insert into users (username,password) values (?,?)"_s,
-                      {typed.userName, PasswordHash::hash(typed.confirmation)});
+                      {typed.userName.trimmed(), PasswordHash::hash(typed.confirmation)});
         }))
         return Outcome::Failed;
     m_prompter.inform(QObject::tr("Success!"), QObject::tr("User Inserted"),
@@ -45,8 +46,9 @@ SecurityManager::Outcome SecurityManager::update(const QString &chosen, const Ac
     }
     int changed = 0;
     if (!runReported(m_prompter, [&] {
-            changed = m_db.exec(u"update users set username = ?,password = ? where username = ?"_s,
-                                {typed.userName, PasswordHash::hash(typed.confirmation), chosen});
+            changed = m_db.exec(
+                u"update users set username = ?,password = ? where username = ?"_s,
+                {typed.userName.trimmed(), PasswordHash::hash(typed.confirmation), chosen});
         }))
         return Outcome::Failed;
     if (changed == 0) {
@@ -65,6 +67,8 @@ SecurityManager::Outcome SecurityManager::remove(const QString &userName, const 
         refuse(QObject::tr("Error"), QObject::tr("Please select and employee to delete"));
         return Outcome::Refused;
     }
+    if (TextInput::refused(m_prompter, {{QObject::tr("user name"), userName}}))
+        return Outcome::Refused;
     enum class Check
     {
         Removed,
@@ -115,10 +119,14 @@ SecurityManager::Outcome SecurityManager::remove(const QString &userName, const 
 
 bool SecurityManager::checked(const Account &typed)
 {
-    if (typed.userName.isEmpty() || typed.password.isEmpty() || typed.confirmation.isEmpty()) {
+    // Passwords are kept exactly as typed, blanks included: only their hash is stored.
+    if (TextInput::problem(typed.userName) == TextInput::Problem::Empty ||
+        typed.password.isEmpty() || typed.confirmation.isEmpty()) {
         refuse(QObject::tr("Error"), QObject::tr("Please make sure values have been entered"));
         return false;
     }
+    if (TextInput::refused(m_prompter, {{QObject::tr("user name"), typed.userName}}))
+        return false;
     if (typed.password != typed.confirmation) {
         refuse(QObject::tr("Error!"), QObject::tr("Please check that passwords match"));
         return false;

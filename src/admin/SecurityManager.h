@@ -32,6 +32,7 @@ public:
     // DatabaseError.
     QStringList userNames();
 
+    // The user name is stored without surrounding blanks.
     Outcome add(const Account &typed);
     // Gives the account chosen in the list (`chosen`, empty when none) the typed name
     // and password.

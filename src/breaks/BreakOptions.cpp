@@ -4,6 +4,7 @@
 #include "Prompter.h"
 #include "ReportedErrors.h"
 #include "StartupValues.h"
+#include "TextInput.h"
 #include "Transaction.h"
 
 #include <QObject>
@@ -52,8 +53,10 @@ bool BreakOptions::refused(int count, const QStringList &names)
                           PromptIcon::Error);
         return true;
     }
+    QList<TextInput::Field> fields;
     for (int i = 0; i < count; ++i) {
-        if (!names.value(i).isEmpty())
+        fields.append({QObject::tr("break %1 name").arg(i + 1), names.value(i)});
+        if (TextInput::problem(names.value(i)) != TextInput::Problem::Empty)
             continue;
         if (count == 1)
             m_prompter.inform(QObject::tr("Error!"),
@@ -64,7 +67,7 @@ bool BreakOptions::refused(int count, const QStringList &names)
                               PromptIcon::Error);
         return true;
     }
-    return false;
+    return TextInput::refused(m_prompter, fields);
 }
 
 void BreakOptions::store(int count, const QStringList &names)
@@ -73,7 +76,7 @@ void BreakOptions::store(int count, const QStringList &names)
     QVariantList values;
     for (int i = 0; i < count; ++i) {
         assignments << u"break%1 = ?"_s.arg(i + 1);
-        values << names.value(i);
+        values << names.value(i).trimmed();
     }
     assignments << u"numof = ?"_s;
     values << QString::number(count);

@@ -20,9 +20,9 @@ public:
     // The stored names of breaks 1, 2 and 3. Throws DatabaseError.
     QStringList names();
 
-    // Stores `count` with the names of that many breaks, or nothing when the count or a
-    // name is missing; later breaks keep their names. Tells the user the outcome and
-    // returns true when stored.
+    // Stores `count` with the names of that many breaks, without surrounding blanks, or
+    // nothing when the count or a name is missing or refused by TextInput; later breaks
+    // keep their names. Tells the user the outcome and returns true when stored.
     bool apply(const QString &count, const QStringList &names);
 
 private:

@@ -6,6 +6,7 @@
 #include "ReportedErrors.h"
 #include "StartupValues.h"
 #include "StationContext.h"
+#include "TextInput.h"
 #include "Transaction.h"
 
 #include <QObject>
@@ -43,6 +44,12 @@ bool ClockingTransaction::run(const QString &cardNumber)
     clocking.time = Clock::timeText(now.time());
     if (cardNumber.isEmpty())
         return false;
+    // No employee can hold such a card, and the driver would refuse it: the attempt is
+    // logged with the offending characters replaced.
+    if (!TextInput::storable(cardNumber))
+        return runReported(m_context.prompter, [&] {
+            logError(clocking, u"Invalid employee :"_s + TextInput::storableCopy(cardNumber));
+        });
     return runReported(m_context.prompter, [&] { clock(clocking); });
 }
 

@@ -7,6 +7,7 @@
 #include "ReportedErrors.h"
 #include "SupervisorAccounts.h"
 #include "SupervisorSession.h"
+#include "TextInput.h"
 #include "Transaction.h"
 
 #include <QObject>
@@ -30,8 +31,9 @@ SupervisorLogin::Result SupervisorLogin::logIn(const QString &userName, const QS
         matched = accountMatches(userName, password);
         if (!matched)
             // Only the name: a mistyped password is often another account's.
-            m_db.exec(u"insert into errorlog (tm,dt,reason,sent) values (?,?,?,'YES')"_s,
-                      {time, date, u"Invalid login ->username: "_s + userName});
+            m_db.exec(
+                u"insert into errorlog (tm,dt,reason,sent) values (?,?,?,'YES')"_s,
+                {time, date, u"Invalid login ->username: "_s + TextInput::storableCopy(userName)});
         transaction.commit();
     });
     if (!done)

@@ -2,12 +2,26 @@
 
 #include "Database.h"
 
+#include <QObject>
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 bool CompanyDetails::complete() const
 {
-    return !name.isEmpty() && !telephone.isEmpty() && !address1.isEmpty() && !address2.isEmpty() &&
-           !address3.isEmpty();
+    const QList<TextInput::Field> all = fields();
+    return std::none_of(all.cbegin(), all.cend(), [](const TextInput::Field &field) {
+        return TextInput::problem(field.text) == TextInput::Problem::Empty;
+    });
+}
+
+QList<TextInput::Field> CompanyDetails::fields() const
+{
+    return {{QObject::tr("company name"), name},
+            {QObject::tr("telephone number"), telephone},
+            {QObject::tr("address line 1"), address1},
+            {QObject::tr("address line 2"), address2},
+            {QObject::tr("address line 3"), address3}};
 }
 
 namespace CompanyRecord {
@@ -20,9 +34,9 @@ CompanyDetails load(Database &db)
 
 void save(Database &db, const CompanyDetails &details)
 {
-    db.exec(
-        u"update company set cname = ?,tnum = ?,a1 = ?,a2 = ?,a3 = ?"_s,
-        {details.name, details.telephone, details.address1, details.address2, details.address3});
+    db.exec(u"update company set cname = ?,tnum = ?,a1 = ?,a2 = ?,a3 = ?"_s,
+            {details.name.trimmed(), details.telephone.trimmed(), details.address1.trimmed(),
+             details.address2.trimmed(), details.address3.trimmed()});
 }
 
 } // namespace CompanyRecord

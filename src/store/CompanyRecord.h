@@ -1,5 +1,7 @@
 #pragma once
 
+#include "TextInput.h"
+
 #include <QString>
 
 class Database;
@@ -13,14 +15,17 @@ struct CompanyDetails
     QString address2;
     QString address3;
 
-    // Every field is required.
+    // Every field is required; blanks alone are not a value.
     bool complete() const;
+    // Each field with the name the user knows it by.
+    QList<TextInput::Field> fields() const;
 };
 
 namespace CompanyRecord {
 
 // Throws DatabaseError, also when the row is missing.
 CompanyDetails load(Database &db);
+// Stores each field without surrounding blanks.
 void save(Database &db, const CompanyDetails &details);
 
 } // namespace CompanyRecord

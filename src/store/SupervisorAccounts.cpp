@@ -2,6 +2,7 @@
 
 #include "Database.h"
 #include "PasswordHash.h"
+#include "TextInput.h"
 
 using namespace Qt::StringLiterals;
 
@@ -9,6 +10,9 @@ namespace SupervisorAccounts {
 
 std::optional<QString> matchingPassword(Database &db, const QString &userName, const QString &typed)
 {
+    // No account holds such a name, and PostgreSQL would refuse the query.
+    if (!TextInput::storable(userName))
+        return std::nullopt;
     const QList<SqlRow> accounts =
         db.select(u"select password from users where username = ?"_s, {userName});
     for (const SqlRow &account : accounts) {

@@ -4,6 +4,7 @@
 #include "PasswordHash.h"
 #include "Prompter.h"
 #include "ReportedErrors.h"
+#include "TextInput.h"
 #include "Transaction.h"
 
 #include <QObject>
@@ -17,17 +18,22 @@ bool WizardSteps::saveCompany(const CompanyDetails &details)
                           PromptIcon::Error);
         return false;
     }
+    if (TextInput::refused(m_prompter, details.fields()))
+        return false;
     return runReported(m_prompter, [&] { CompanyRecord::save(m_db, details); });
 }
 
 bool WizardSteps::addSupervisor(const QString &userName, const QString &password,
                                 const QString &confirmation)
 {
-    if (userName.isEmpty() || password.isEmpty() || confirmation.isEmpty()) {
+    if (TextInput::problem(userName) == TextInput::Problem::Empty || password.isEmpty() ||
+        confirmation.isEmpty()) {
         m_prompter.inform(QObject::tr("Error!"), QObject::tr("Please check values!"),
                           PromptIcon::Error);
         return false;
     }
+    if (TextInput::refused(m_prompter, {{QObject::tr("user name"), userName}}))
+        return false;
     if (password != confirmation) {
         m_prompter.inform(QObject::tr("Error!"), QObject::tr("Please check your passwords match"),
                           PromptIcon::Error);
@@ -35,7 +41,7 @@ bool WizardSteps::addSupervisor(const QString &userName, const QString &password
     }
     return runReported(m_prompter, [&] {
         m_db.exec(u"insert into users (username,password) values(?,?)"_s,
-                  {userName, PasswordHash::hash(password)});
+                  {userName.trimmed(), PasswordHash::hash(password)});
     });
 }
 

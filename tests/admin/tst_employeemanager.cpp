@@ -71,7 +71,7 @@ private Q_SLOTS:
     void refused_data();
     void refused();
     // A name with a quote breaks the statement, the `locked` row is missing or not "0",
-    // or an equal name is refused.
+    // an equal name is refused, or blanks around a name are stored.
     void add_data() { TestDatabase::addEngineRows(); }
     void add();
     // The clocked-in state lost on renumbering, the other employee of the same name
@@ -102,6 +102,15 @@ void TestEmployeeManager::refused_data()
     QTest::newRow("add, no card") << u"add"_s << false << u"Cy"_s << QString() << bothFields;
     QTest::newRow("update, no card") << u"update"_s << true << u"Cy"_s << QString() << bothFields;
     QTest::newRow("delete, no name") << u"delete"_s << true << QString() << u"99"_s << bothFields;
+    QTest::newRow("add, blank name") << u"add"_s << false << u"   "_s << u"5"_s << bothFields;
+    QTest::newRow("update, blank card") << u"update"_s << true << u"Cy"_s << u" "_s << bothFields;
+    QTest::newRow("update, control character in the name")
+        << u"update"_s << true << u"Cy\x07"_s << u"5"_s
+        << u"The employee name contains characters that cannot be stored (control or invalid "
+           u"characters). Please retype it."_s;
+    QTest::newRow("update, blank in the card")
+        << u"update"_s << true << u"Cy"_s << u"5 6"_s
+        << u"The clock in number must not contain blanks. Please retype it."_s;
     QTest::newRow("update, nothing chosen")
         << u"update"_s << false << u"Ann"_s << u"99"_s << chooseFirst;
     QTest::newRow("delete, nothing chosen")
@@ -158,19 +167,19 @@ void TestEmployeeManager::add()
     std::optional<Employee> remembered;
     EmployeeManager manager(db, prompter, remembered);
 
-    for (const Employee &typed : {Employee{u"Mary O'Brien"_s, u"7'1"_s}, Employee{u"Bob"_s, u" "_s},
-                                  Employee{u"  "_s, u"8"_s}}) {
+    for (const Employee &typed :
+         {Employee{u"Mary O'Brien"_s, u"7'1"_s}, Employee{u" Bob  "_s, u"8"_s}}) {
         prompter.expectMessage(u"Success"_s, u"Employee Added Successfully!"_s,
                                PromptIcon::Information);
         QCOMPARE(manager.add(typed), EmployeeManager::Outcome::Done);
     }
     QVERIFY2(prompter.scriptDone(), qPrintable(prompter.pending()));
     QVERIFY(!remembered);
-    QCOMPARE(tables(db), (QStringList{u"Ann 0042"_s, u"Bob 17"_s, u"Ann 99"_s,
-                                      u"Mary O'Brien 7'1"_s, u"Bob  "_s, u"   8"_s, u"0042=1"_s,
-                                      u"17=0"_s, u"99=0"_s, u"7'1=0"_s, u" =0"_s, u"8=0"_s}));
+    QCOMPARE(tables(db),
+             (QStringList{u"Ann 0042"_s, u"Bob 17"_s, u"Ann 99"_s, u"Mary O'Brien 7'1"_s,
+                          u"Bob 8"_s, u"0042=1"_s, u"17=0"_s, u"99=0"_s, u"7'1=0"_s, u"8=0"_s}));
     QCOMPARE(manager.employeeNames(),
-             (QStringList{u"  "_s, u"Ann"_s, u"Ann"_s, u"Bob"_s, u"Bob"_s, u"Mary O'Brien"_s}));
+             (QStringList{u"Ann"_s, u"Ann"_s, u"Bob"_s, u"Bob"_s, u"Mary O'Brien"_s}));
 }
 
 void TestEmployeeManager::updateThenDelete()

@@ -71,6 +71,11 @@ void TestReportPage::valuesAreEscaped_data()
     QTest::newRow("apostrophe") << u"O'Brien"_s << QByteArray("O'Brien");
     QTest::newRow("non-ASCII") << u"Zoë Ångström"_s
                                << QByteArray("Zo\xc3\xab \xc3\x85ngstr\xc3\xb6m");
+    QTest::newRow("script") << u"<script>alert('x')</script>"_s
+                            << QByteArray("&lt;script&gt;alert('x')&lt;/script&gt;");
+    QTest::newRow("emoji and right-to-left")
+        << u"\U0001F44D \u05e9\u05dc\u05d5\u05dd\u200f"_s
+        << QByteArray("\xf0\x9f\x91\x8d \xd7\xa9\xd7\x9c\xd7\x95\xd7\x9d\xe2\x80\x8f");
 }
 
 void TestReportPage::valuesAreEscaped()

@@ -167,7 +167,8 @@ private Q_SLOTS:
     void overnightShiftClocksOutToday_data() { TestDatabase::addEngineRows(); }
     void overnightShiftClocksOutToday();
     // An unknown card or one without a state is shown, clocked, or not logged as
-    // the reports expect; a card is trimmed.
+    // the reports expect; a card is trimmed; a card with control characters reaches the
+    // driver as typed (PostgreSQL refuses a NUL).
     void unmatchedCardIsLogged_data();
     void unmatchedCardIsLogged();
     // An empty Enter writes or shows something.
@@ -332,17 +333,32 @@ void TestClockingTransaction::overnightShiftClocksOutToday()
 
 void TestClockingTransaction::unmatchedCardIsLogged_data()
 {
+    QTest::addColumn<QString>("engine");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("state"); // null: the card has no state row
     QTest::addColumn<QString>("reason");
     QTest::addColumn<QString>("swiped"); // eauth afterwards
 
-    QTest::newRow("unknown card") << u"999"_s << u"0"_s << u"Invalid employee :999"_s << u"-|-"_s;
-    QTest::newRow("blanks are part of the card")
-        << u" 0042137 "_s << u"0"_s << u"Invalid employee : 0042137 "_s << u"-|-"_s;
-    QTest::newRow("no state row") << annCard << QString()
-                                  << u"Card not found in logged database: 0042137"_s
-                                  << u"Ann Smith|0042137"_s;
+    const QString overlong(200, u'7');
+    for (const QString &engine : engines) {
+        const QByteArray e = engine.toLatin1();
+        QTest::addRow("%s: unknown card", e.constData())
+            << engine << u"999"_s << u"0"_s << u"Invalid employee :999"_s << u"-|-"_s;
+        QTest::addRow("%s: blanks are part of the card", e.constData())
+            << engine << u" 0042137 "_s << u"0"_s << u"Invalid employee : 0042137 "_s << u"-|-"_s;
+        QTest::addRow("%s: overlong card", e.constData())
+            << engine << overlong << u"0"_s << u"Invalid employee :"_s + overlong << u"-|-"_s;
+        // The driver would refuse these: they are logged with the characters replaced.
+        QTest::addRow("%s: NUL in the card", e.constData())
+            << engine << u"0042137\0"_s << u"0"_s << u"Invalid employee :0042137\ufffd"_s
+            << u"-|-"_s;
+        QTest::addRow("%s: controls and a lone surrogate", e.constData())
+            << engine << u"\x1b" "42\r"_s + QChar(0xd800) << u"0"_s
+            << u"Invalid employee :\ufffd42\ufffd\ufffd"_s << u"-|-"_s;
+        QTest::addRow("%s: no state row", e.constData())
+            << engine << annCard << QString() << u"Card not found in logged database: 0042137"_s
+            << u"Ann Smith|0042137"_s;
+    }
 }
 
 void TestClockingTransaction::unmatchedCardIsLogged()
@@ -351,7 +367,7 @@ void TestClockingTransaction::unmatchedCardIsLogged()
     QFETCH(QString, state);
     QFETCH(QString, reason);
     QFETCH(QString, swiped);
-    TestDatabase target(u"sqlite"_s);
+    CHRONEL_FETCH_ENGINE(target);
     setUp(target.location(), ann, annCard, state);
     Station station(target.location(), true);
 

@@ -81,6 +81,10 @@ void TestSupervisorAccess::logIn_data()
         QTest::addRow("%s: unknown user", e.constData())
             << engine << u"nobody"_s << u"Se'cret"_s << u"Error!"_s << invalid << refused << u"0"_s
             << u"Invalid login ->username: nobody"_s;
+        // The driver would refuse a NUL: logged with the character replaced.
+        QTest::addRow("%s: control character in the user name", e.constData())
+            << engine << u"O'Hara\0"_s << u"Se'cret"_s << u"Error!"_s << invalid << refused
+            << u"0"_s << u"Invalid login ->username: O'Hara\ufffd"_s;
     }
     QTest::newRow("empty user") << u"sqlite"_s << QString() << u"x"_s << u"Authentication Failed!"_s
                                 << check << refused << u"0"_s << QString();
