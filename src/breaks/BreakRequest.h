@@ -19,6 +19,8 @@ public:
     }
 
     static QString text(const QString &employee, const QString &card);
+    // True for a text that text() can have made, with no control characters in it.
+    static bool isRequest(const QString &text);
 
     // False when the employee could not be read (the error has been shown) and nothing
     // was sent.

@@ -6,6 +6,7 @@
 #include "LocationFile.h"
 #include "Prompter.h"
 #include "Schema.h"
+#include "StationOptions.h"
 #include "Transaction.h"
 
 #include <QObject>
@@ -88,4 +89,6 @@ void StationStartup::readValues()
     m_values.enableAuth = breaks[u"enableauth"_s];
     m_values.numberOfBreaks = breaks[u"numof"_s];
     m_values.breakNames = {breaks[u"break1"_s], breaks[u"break2"_s], breaks[u"break3"_s]};
+
+    m_values.breakRequestSenders = StationOptions(*m_db).text(StationOptions::breakRequestSenders);
 }

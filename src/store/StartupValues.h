@@ -15,6 +15,8 @@ struct StartupValues
     QString enableAuth;     // breaksettings.enableauth
     QString numberOfBreaks; // breaksettings.numof
     QStringList breakNames; // breaksettings.break1..break3
+    // The hosts whose break requests are shown: options, StationOptions::breakRequestSenders.
+    QString breakRequestSenders;
 
     bool confirmationOn() const { return confirmation == QLatin1String("1"); }
     bool breaksOn() const { return enableBreaks == QLatin1String("1"); }
