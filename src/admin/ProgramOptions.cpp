@@ -4,6 +4,8 @@
 #include "ManagerAddress.h"
 #include "Prompter.h"
 #include "ReportedErrors.h"
+#include "SenderAllowList.h"
+#include "StationOptions.h"
 
 #include <QObject>
 
@@ -65,6 +67,7 @@ std::optional<ProgramOptions::Stored> ProgramOptions::load()
         const SqlRow confirmation = m_db.first(u"select active from con"_s);
         const SqlRow breaks = m_db.first(u"select enablebreaks,enableauth from breaksettings"_s);
         stored = Stored{settings[u"ipadd"_s],
+                        StationOptions(m_db).text(StationOptions::breakRequestSenders),
                         settings[u"eco"_s],
                         settings[u"lco"_s],
                         settings[u"ali"_s],
@@ -116,6 +119,33 @@ std::optional<QString> ProgramOptions::updateManagerAddress(const QString &typed
         QObject::tr("Ip Adress updated.Please restart Chronel for changes to take effect!"),
         PromptIcon::Information);
     return address;
+}
+
+std::optional<QString> ProgramOptions::updateBreakRequestSenders(const QString &typed)
+{
+    const QStringList entries = SenderAllowList::entries(typed);
+    for (const QString &entry : entries) {
+        if (!ManagerAddress::isValid(entry) && !SenderAllowList::isIpv6Address(entry)) {
+            m_prompter.inform(QObject::tr("Error!"),
+                              QObject::tr("\"%1\" is not a valid ip address or host name. Please "
+                                          "enter addresses (for example 192.168.0.10 or fe80::1) "
+                                          "or host names (for example manager-pc), separated by "
+                                          "commas or blanks")
+                                  .arg(entry),
+                              PromptIcon::Error);
+            return std::nullopt;
+        }
+    }
+    const QString senders = entries.join(u", "_s);
+    if (!writeReported(m_prompter, m_db, [&] {
+            StationOptions(m_db).set(StationOptions::breakRequestSenders, senders);
+        }))
+        return std::nullopt;
+    m_prompter.inform(QObject::tr("Success"),
+                      QObject::tr("Break request senders updated.Please restart Chronel for "
+                                  "changes to take effect!"),
+                      PromptIcon::Information);
+    return senders;
 }
 
 ProgramOptions::Switches ProgramOptions::setConfirmation(const Switches &shown, bool on)
