@@ -60,6 +60,12 @@ void addEmployees(Database &db)
     db.exec(u"insert into employees (employee,cardnum) values ('Ann','0042'),('Bob','17')"_s);
 }
 
+void storeSenders(Database &db, const QString &senders)
+{
+    db.exec(u"insert into options (name,value) values (?,?)"_s,
+            {StationOptions::breakRequestSenders, senders});
+}
+
 void scriptRestart(ScriptedPrompter &prompter)
 {
     prompter.expectMessage(u"Changes"_s, restart, PromptIcon::Information);
@@ -421,7 +427,7 @@ void TestProgramOptions::breakRequestSenders()
     Database db(target.location());
     Schema::create(db);
     const QString before = u"10.9.9.9"_s;
-    StationOptions(db).set(StationOptions::breakRequestSenders, before);
+    storeSenders(db, before);
     ScriptedPrompter prompter;
     if (stored.isNull())
         prompter.expectMessage(
@@ -457,7 +463,7 @@ void TestProgramOptions::dialog()
             "ali = '07:00:00', alo = '22:00:00'"_s);
     setSwitches(db, {true, false, true});
     addEmployees(db);
-    StationOptions(db).set(StationOptions::breakRequestSenders, u"10.0.0.7"_s);
+    storeSenders(db, u"10.0.0.7"_s);
     ScriptedPrompter prompter;
     bool checked = false;
 
