@@ -55,7 +55,11 @@ void BreakRequestInbox::log(const QHostAddress &sender, const QString &reason)
         return;
     }
     ++m_loggedThisMinute;
+    // A listener on every interface sees IPv4 senders as IPv4-mapped IPv6 ones.
+    bool ipv4 = false;
+    const quint32 ipv4Address = sender.toIPv4Address(&ipv4);
+    const QString from = ipv4 ? QHostAddress(ipv4Address).toString() : sender.toString();
     qInfo().noquote() << u"Break-request port: datagram from %1 dropped (%2); %3 dropped since "
-                         "the start"_s.arg(sender.toString(), reason)
+                         "the start"_s.arg(from, reason)
                              .arg(m_dropped);
 }
