@@ -8,8 +8,9 @@
 class Database;
 class Prompter;
 
-// The station settings a supervisor changes: the manager's address, the cut-off and
-// automatic log-in/out times and the confirmation, break and authorisation switches.
+// The station settings a supervisor changes: the manager's address, the hosts whose
+// break requests are shown, the cut-off and automatic log-in/out times and the
+// confirmation, break and authorisation switches.
 // Each change is written at once; the station reads them at its next start.
 class ProgramOptions
 {
@@ -34,6 +35,7 @@ public:
     struct Stored
     {
         QString managerAddress;
+        QString breakRequestSenders;
         QString earlyCutOff;
         QString lateCutOff;
         QString autoLogIn;
@@ -58,6 +60,10 @@ public:
     std::optional<int> updateSupervisorIdleMinutes(const QString &typed);
 
     static constexpr int maxSupervisorIdleMinutes = 1440;
+    // Stores the addresses and host names whose break requests the station shows, one
+    // comma and blank between them; empty shows every host's. Returns the stored text,
+    // none when refused or failed.
+    std::optional<QString> updateBreakRequestSenders(const QString &typed);
 
     // Each takes the switches as the dialog shows them and the new state of one, writes
     // the change with what it entails, and returns the switches to show afterwards:

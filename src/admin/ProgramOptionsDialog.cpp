@@ -71,7 +71,7 @@ ProgramOptionsDialog::ProgramOptionsDialog(Database &db, Prompter &prompter,
 {
     setWindowTitle(tr(":: Program Options ::"));
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(buildAddressGroup(stored.managerAddress));
+    layout->addWidget(buildAddressGroup(stored));
     layout->addWidget(buildTimeGroup(tr("Cut Off time for Early/Late Leavers"), stored,
                                      ProgramOptions::Time::EarlyCutOff,
                                      ProgramOptions::Time::LateCutOff,
@@ -95,7 +95,7 @@ void ProgramOptionsDialog::run(Database &db, Prompter &prompter, QWidget *parent
     dialog.exec();
 }
 
-QWidget *ProgramOptionsDialog::buildAddressGroup(const QString &current)
+QWidget *ProgramOptionsDialog::buildAddressGroup(const ProgramOptions::Stored &stored)
 {
     auto *group = new QGroupBox(tr("IP Settings"), this);
     auto *form = new QFormLayout;
@@ -104,7 +104,7 @@ QWidget *ProgramOptionsDialog::buildAddressGroup(const QString &current)
     m_address->setAccessibleName(tr("IP Address of Manager"));
     m_address->setMaxLength(253);
     form->addRow(tr("IP Address of Manager"), m_address);
-    m_currentAddress = new QLineEdit(current, group);
+    m_currentAddress = new QLineEdit(stored.managerAddress, group);
     m_currentAddress->setObjectName(u"currentAddress"_s);
     m_currentAddress->setAccessibleName(tr("Current Ip Address"));
     m_currentAddress->setEnabled(false);
@@ -125,6 +125,7 @@ QWidget *ProgramOptionsDialog::buildAddressGroup(const QString &current)
     buttons->addWidget(update);
     buttons->addWidget(clear);
     form->addRow(buttons);
+    addSendersRow(group, form, stored.breakRequestSenders);
 
     auto *picture = new QLabel(group);
     picture->setPixmap(QPixmap(u":/chronel/chronel.png"_s));
@@ -133,6 +134,25 @@ QWidget *ProgramOptionsDialog::buildAddressGroup(const QString &current)
     layout->addWidget(picture);
     layout->addLayout(form, 1);
     return group;
+}
+
+void ProgramOptionsDialog::addSendersRow(QWidget *group, QFormLayout *form, const QString &current)
+{
+    m_senders = new QLineEdit(current, group);
+    m_senders->setObjectName(u"breakRequestSenders"_s);
+    m_senders->setAccessibleName(tr("Show break requests from"));
+    m_senders->setPlaceholderText(tr("Any computer"));
+    m_senders->setMaxLength(1000);
+    auto *update = flatButton(tr("Update!"), u"updateSendersButton"_s, group);
+    connect(update, &QPushButton::clicked, this, [this] {
+        if (const std::optional<QString> stored =
+                m_options.updateBreakRequestSenders(m_senders->text()))
+            m_senders->setText(*stored);
+    });
+    auto *row = new QHBoxLayout;
+    row->addWidget(m_senders, 1);
+    row->addWidget(update);
+    form->addRow(tr("Show break requests from"), row);
 }
 
 QWidget *ProgramOptionsDialog::buildTimeGroup(const QString &title,

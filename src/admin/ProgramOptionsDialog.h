@@ -5,6 +5,7 @@
 #include <QDialog>
 
 class QCheckBox;
+class QFormLayout;
 class QGridLayout;
 class QLineEdit;
 class TimeField;
@@ -23,7 +24,8 @@ public:
     static void run(Database &db, Prompter &prompter, QWidget *parent);
 
 private:
-    QWidget *buildAddressGroup(const QString &current);
+    QWidget *buildAddressGroup(const ProgramOptions::Stored &stored);
+    void addSendersRow(QWidget *group, QFormLayout *form, const QString &current);
     QWidget *buildTimeGroup(const QString &title, const ProgramOptions::Stored &stored,
                             ProgramOptions::Time first, ProgramOptions::Time second,
                             const QString &note);
@@ -38,6 +40,7 @@ private:
     ProgramOptions::Switches m_switches;
     QLineEdit *m_address = nullptr;
     QLineEdit *m_currentAddress = nullptr;
+    QLineEdit *m_senders = nullptr;
     QCheckBox *m_confirmation = nullptr;
     QCheckBox *m_breaks = nullptr;
     QCheckBox *m_authorisation = nullptr;

@@ -17,6 +17,8 @@ public:
     }
 
     static QString text(const QString &employee, const QString &card);
+    // True for a text that text() can have made, with no control characters in it.
+    static bool isRequest(const QString &text);
 
     // Sends the request of `employee` with `card` and tells the employee so.
     void send(const QString &employee, const QString &card);

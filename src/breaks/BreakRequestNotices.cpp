@@ -1,14 +1,17 @@
 #include "BreakRequestNotices.h"
 
-#include <QMessageBox>
+#include "BreakRequestWindow.h"
 
-using namespace Qt::StringLiterals;
-
-BreakRequestNotices::BreakRequestNotices(quint16 port, QObject *parent)
-    : QObject(parent), m_listener(port)
+BreakRequestNotices::BreakRequestNotices(const Clock &clock, const QStringList &allowedSenders,
+                                         quint16 port, QObject *parent)
+    : QObject(parent), m_listener(port), m_senders(allowedSenders), m_inbox(clock, m_senders)
 {
-    connect(&m_listener, &MessageListener::messageArrived, this, &BreakRequestNotices::show);
+    connect(&m_listener, &MessageListener::messageArrived, &m_inbox, &BreakRequestInbox::take);
+    connect(&m_listener, &MessageListener::messageDropped, &m_inbox, &BreakRequestInbox::drop);
+    connect(&m_inbox, &BreakRequestInbox::requestTaken, this, &BreakRequestNotices::show);
 }
+
+BreakRequestNotices::~BreakRequestNotices() = default;
 
 bool BreakRequestNotices::listen()
 {
@@ -20,14 +23,9 @@ QString BreakRequestNotices::errorString() const
     return m_listener.errorString();
 }
 
-void BreakRequestNotices::show(const QString &text)
+void BreakRequestNotices::show()
 {
-    auto *notice =
-        new QMessageBox(QMessageBox::Information, tr("Break Request"), text, QMessageBox::Ok);
-    notice->setObjectName(u"breakRequestNotice"_s);
-    notice->setAttribute(Qt::WA_DeleteOnClose);
-    notice->setWindowModality(Qt::NonModal);
-    // Seen even when the station window is covered.
-    notice->setWindowFlag(Qt::WindowStaysOnTopHint);
-    notice->show();
+    if (!m_window)
+        m_window = std::make_unique<BreakRequestWindow>(m_inbox.requests());
+    m_window->present();
 }

@@ -16,6 +16,7 @@ AboutDialog::AboutDialog(const QString &title, const QString &text, QWidget *par
                         .scaled(48, 48, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     auto *label = new QLabel(text, this);
     label->setObjectName(u"aboutText"_s);
+    label->setTextFormat(Qt::PlainText);
     auto *ok = new QPushButton(tr("OK"), this);
     ok->setAutoDefault(false);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

@@ -3,6 +3,7 @@
 #include "Clock.h"
 #include "Database.h"
 #include "MessageBoxPrompter.h"
+#include "SenderAllowList.h"
 #include "SplashWindow.h"
 #include "StationCommands.h"
 #include "StationContext.h"
@@ -41,8 +42,9 @@ int main(int argc, char *argv[])
     StationWindow window(clock, prompter);
     prompter.setParent(&window);
     StationCommands commands(window, context);
-    // Break requests sent from any station are shown here; the station runs on without.
-    BreakRequestNotices breakRequests;
+    // Break requests sent from the allowed hosts are shown here; the station runs on without.
+    BreakRequestNotices breakRequests(
+        clock, SenderAllowList::entries(startup.values().breakRequestSenders));
     if (!breakRequests.listen())
         qWarning().noquote() << "Break requests cannot be received:" << breakRequests.errorString();
     QObject::connect(&window, &StationWindow::exitRequested, &app,

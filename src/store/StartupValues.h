@@ -19,6 +19,8 @@ struct StartupValues
     int supervisorIdleMinutes = defaultSupervisorIdleMinutes;
 
     static constexpr int defaultSupervisorIdleMinutes = 10;
+    // The hosts whose break requests are shown: options, StationOptions::breakRequestSenders.
+    QString breakRequestSenders;
 
     bool confirmationOn() const { return confirmation == QLatin1String("1"); }
     bool breaksOn() const { return enableBreaks == QLatin1String("1"); }

@@ -12,6 +12,9 @@ class StationOptions
 public:
     // Minutes without use after which a supervisor is logged out; 0 keeps the log-in.
     static inline const QString supervisorIdleMinutes = QStringLiteral("supervisoridleminutes");
+    // The hosts whose break requests a station shows, separated by commas or blanks; none
+    // shows every host's.
+    static inline const QString breakRequestSenders = QStringLiteral("breakrequestsenders");
 
     explicit StationOptions(Database &db) : m_db(db) {}
 

@@ -5,6 +5,7 @@
 #include "QuietWarnings.h"
 #include "Schema.h"
 #include "ScriptedPrompter.h"
+#include "StationOptions.h"
 #include "TestDatabase.h"
 #include "TimeField.h"
 #include "WhenModal.h"
@@ -59,6 +60,12 @@ void addEmployees(Database &db)
     db.exec(u"insert into employees (employee,cardnum) values ('Ann','0042'),('Bob','17')"_s);
 }
 
+void storeSenders(Database &db, const QString &senders)
+{
+    db.exec(u"insert into options (name,value) values (?,?)"_s,
+            {StationOptions::breakRequestSenders, senders});
+}
+
 void scriptRestart(ScriptedPrompter &prompter)
 {
     prompter.expectMessage(u"Changes"_s, restart, PromptIcon::Information);
@@ -100,6 +107,10 @@ private Q_SLOTS:
     // save adding a row, or an older database without the options table failing.
     void supervisorIdleMinutes_data();
     void supervisorIdleMinutes();
+    // A host list with an entry that is no address or host name stored, a good one
+    // refused, an empty one not meaning every host, or its separators stored as typed.
+    void breakRequestSenders_data();
+    void breakRequestSenders();
     // The dialog not showing what is stored, its fields not checked as typed, a button
     // or box that does not write, or Enter writing.
     void dialog();
@@ -431,6 +442,69 @@ void TestProgramOptions::managerAddress()
     QCOMPARE(db.select(u"select ipadd from settings"_s).size(), 1);
 }
 
+void TestProgramOptions::breakRequestSenders_data()
+{
+    QTest::addColumn<QString>("engine");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("stored");  // null: refused
+    QTest::addColumn<QString>("refused"); // the entry named in the refusal
+
+    const QString sqlite = u"sqlite"_s;
+    QTest::newRow("empty: any host") << sqlite << QString() << u""_s << QString();
+    QTest::newRow("only blanks: any host") << sqlite << u"  ,  "_s << u""_s << QString();
+    QTest::newRow("IPv4") << sqlite << u"192.168.0.10"_s << u"192.168.0.10"_s << QString();
+    QTest::newRow("IPv6") << sqlite << u"fe80::1"_s << u"fe80::1"_s << QString();
+    QTest::newRow("host name") << sqlite << u"manager-pc"_s << u"manager-pc"_s << QString();
+    QTest::newRow("commas and blanks") << sqlite << u" 10.0.0.1,boss-pc  ::1 ,, 192.168.1.7 "_s
+                                       << u"10.0.0.1, boss-pc, ::1, 192.168.1.7"_s << QString();
+    QTest::newRow("list on a server")
+        << u"postgresql"_s << u"10.0.0.1 boss-pc"_s << u"10.0.0.1, boss-pc"_s << QString();
+    QTest::newRow("octet over 255")
+        << sqlite << u"10.0.0.1, 10.0.0.256"_s << QString() << u"10.0.0.256"_s;
+    QTest::newRow("bad IPv6") << sqlite << u"fe80:::1"_s << QString() << u"fe80:::1"_s;
+    QTest::newRow("underscore") << sqlite << u"boss_pc"_s << QString() << u"boss_pc"_s;
+    QTest::newRow("markup") << sqlite << u"<b>boss</b>"_s << QString() << u"<b>boss</b>"_s;
+    QTest::newRow("quote") << sqlite << u"O'Brien-pc"_s << QString() << u"O'Brien-pc"_s;
+    QTest::newRow("semicolon") << u"postgresql"_s << u"10.0.0.1;10.0.0.2"_s << QString()
+                               << u"10.0.0.1;10.0.0.2"_s;
+}
+
+void TestProgramOptions::breakRequestSenders()
+{
+    CHRONEL_FETCH_ENGINE(target);
+    QFETCH(QString, typed);
+    QFETCH(QString, stored);
+    QFETCH(QString, refused);
+    Database db(target.location());
+    Schema::create(db);
+    const QString before = u"10.9.9.9"_s;
+    storeSenders(db, before);
+    ScriptedPrompter prompter;
+    if (stored.isNull())
+        prompter.expectMessage(
+            u"Error!"_s,
+            u"\"%1\" is not a valid ip address or host name. Please enter addresses (for example "
+            "192.168.0.10 or fe80::1) or host names (for example manager-pc), separated by "
+            "commas or blanks"_s.arg(refused),
+            PromptIcon::Error);
+    else
+        prompter.expectMessage(u"Success"_s,
+                               u"Break request senders updated.Please restart Chronel for "
+                               "changes to take effect!"_s,
+                               PromptIcon::Information);
+
+    ProgramOptions options(db, prompter);
+    const std::optional<QString> result = options.updateBreakRequestSenders(typed);
+    QVERIFY2(prompter.scriptDone(), qPrintable(prompter.pending()));
+    QCOMPARE(result.has_value(), !stored.isNull());
+    QCOMPARE(result.value_or(QString()), stored.isNull() ? QString() : stored);
+    const QString now = stored.isNull() ? before : stored;
+    QCOMPARE(StationOptions(db).text(StationOptions::breakRequestSenders, u"unset"_s), now);
+    QCOMPARE(options.load()->breakRequestSenders, now);
+    QCOMPARE(db.select(u"select value from options"_s).size(), 1);
+    QVERIFY(!db.inTransaction());
+}
+
 void TestProgramOptions::dialog()
 {
     TestDatabase target(u"sqlite"_s);
@@ -440,6 +514,7 @@ void TestProgramOptions::dialog()
             "ali = '07:00:00', alo = '22:00:00'"_s);
     setSwitches(db, {true, false, true});
     addEmployees(db);
+    storeSenders(db, u"10.0.0.7"_s);
     ScriptedPrompter prompter;
     bool checked = false;
 
@@ -505,6 +580,24 @@ void TestProgramOptions::dialog()
         QCOMPARE(edit(u"currentAddress"_s)->text(), u"192.168.1.20"_s);
         QVERIFY(edit(u"managerAddress"_s)->text().isEmpty());
         QCOMPARE(column(db, u"settings"_s, u"ipadd"_s), u"192.168.1.20"_s);
+
+        // The hosts whose break requests are shown: stored tidied and shown as stored.
+        QLineEdit *senders = edit(u"breakRequestSenders"_s);
+        QCOMPARE(senders->text(), u"10.0.0.7"_s);
+        QVERIFY(!senders->accessibleName().isEmpty());
+        senders->clear();
+        QTest::keyClicks(senders, u"10.0.0.8 boss-pc"_s);
+        QTest::keyClick(senders, Qt::Key_Return);
+        QCOMPARE(StationOptions(db).text(StationOptions::breakRequestSenders), u"10.0.0.7"_s);
+        prompter.expectMessage(u"Success"_s,
+                               u"Break request senders updated.Please restart Chronel for "
+                               "changes to take effect!"_s,
+                               PromptIcon::Information);
+        QTest::mouseClick(button(u"updateSendersButton"_s), Qt::LeftButton);
+        QVERIFY2(prompter.scriptDone(), qPrintable(prompter.pending()));
+        QCOMPARE(senders->text(), u"10.0.0.8, boss-pc"_s);
+        QCOMPARE(StationOptions(db).text(StationOptions::breakRequestSenders),
+                 u"10.0.0.8, boss-pc"_s);
 
         // Breaks on; then confirmation off, declined, leaves both boxes checked.
         prompter.expectMessage(u"Changes"_s, confirmationNote, PromptIcon::Information);

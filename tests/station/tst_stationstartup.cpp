@@ -3,6 +3,7 @@
 #include "QuietWarnings.h"
 #include "Schema.h"
 #include "ScriptedPrompter.h"
+#include "StationOptions.h"
 #include "StationStartup.h"
 #include "TestDatabase.h"
 #include "TestHome.h"
@@ -30,6 +31,8 @@ void makeDatabase(const QString &location, const QString &first)
     db.exec(u"update con set active = '0'"_s);
     db.exec(u"update breaksettings set enablebreaks = '1', enableauth = '1', numof = '2', "
             "break1 = 'Tea', break2 = 'Lunch'"_s);
+    db.exec(u"insert into options (name,value) values (?,?)"_s,
+            {StationOptions::breakRequestSenders, u"10.0.0.5, boss-pc"_s});
 }
 
 QString flag(const QString &location)
@@ -115,6 +118,7 @@ void TestStationStartup::setUpDatabaseStarts()
     QVERIFY(values.authorisationOn());
     QCOMPARE(values.numberOfBreaks, u"2"_s);
     QCOMPARE(values.breakNames, (QStringList{u"Tea"_s, u"Lunch"_s, u"-"_s}));
+    QCOMPARE(values.breakRequestSenders, u"10.0.0.5, boss-pc"_s);
     QCOMPARE(flag(target.location()), u"0"_s);
 }
 
