@@ -148,127 +148,128 @@ std::optional<int> ProgramOptions::updateSupervisorIdleMinutes(const QString &ty
                                   "changes to take effect!"),
                       PromptIcon::Information);
     return minutes;
-    std::optional<QString> ProgramOptions::updateBreakRequestSenders(const QString &typed)
-    {
-        const QStringList entries = SenderAllowList::entries(typed);
-        for (const QString &entry : entries) {
-            if (!ManagerAddress::isValid(entry) && !SenderAllowList::isIpv6Address(entry)) {
-                m_prompter.inform(
-                    QObject::tr("Error!"),
-                    QObject::tr("\"%1\" is not a valid ip address or host name. Please "
-                                "enter addresses (for example 192.168.0.10 or fe80::1) "
-                                "or host names (for example manager-pc), separated by "
-                                "commas or blanks")
-                        .arg(entry),
-                    PromptIcon::Error);
-                return std::nullopt;
-            }
-        }
-        const QString senders = entries.join(u", "_s);
-        if (!writeReported(m_prompter, m_db, [&] {
-                StationOptions(m_db).set(StationOptions::breakRequestSenders, senders);
-            }))
-            return std::nullopt;
-        m_prompter.inform(QObject::tr("Success"),
-                          QObject::tr("Break request senders updated.Please restart Chronel for "
-                                      "changes to take effect!"),
-                          PromptIcon::Information);
-        return senders;
-    }
+}
 
-    ProgramOptions::Switches ProgramOptions::setConfirmation(const Switches &shown, bool on)
-    {
-        Switches after = shown;
-        after.confirmation = on;
-        // The break dialog is reached only through the confirmation question: no
-        // confirmation, no breaks.
-        if (!on && shown.breaks) {
-            if (!m_prompter.ask(QObject::tr("Breaks"),
-                                QObject::tr("Please note breaks will now be disabled as breaks "
-                                            "require the confirmation option to be enabled.Are you "
-                                            "sure you want to disable the confirmation box and "
-                                            "disable breaks?")))
-                return shown;
-            after.breaks = false;
-        }
-        const bool written = writeReported(m_prompter, m_db, [&] {
-            m_db.exec(u"update con set active = ?"_s, {flag(on)});
-            if (shown.breaks && !after.breaks)
-                disableBreaks();
-        });
-        if (!written)
-            return shown;
-        tellToRestart();
-        return after;
-    }
-
-    ProgramOptions::Switches ProgramOptions::setBreaks(const Switches &shown, bool on)
-    {
-        Switches after = shown;
-        after.breaks = on;
-        if (!on) {
-            const bool written = writeReported(m_prompter, m_db, [&] { disableBreaks(); });
-            if (!written)
-                return shown;
-            tellToRestart();
-            return after;
-        }
-
-        bool noEmployees = false;
-        const bool written = writeReported(m_prompter, m_db, [&] {
-            if (m_db.select(u"select employee from employees limit 1"_s).isEmpty()) {
-                noEmployees = true;
-                return;
-            }
-            UsedBreaks::lockForChange(m_db);
-            m_db.exec(u"update breaksettings set enablebreaks = '1'"_s);
-            // One row of break marks per card; a card that has one keeps it as it is.
-            m_db.exec(u"insert into usedbreaks (employee,used1,used2,used3) "
-                      "select distinct e.cardnum,'0','0','0' from employees e "
-                      "where e.cardnum is not null and not exists "
-                      "(select 1 from usedbreaks u where u.employee = e.cardnum)"_s);
-            m_db.exec(u"update con set active = '1'"_s);
-        });
-        if (!written)
-            return shown;
-        if (noEmployees) {
+std::optional<QString> ProgramOptions::updateBreakRequestSenders(const QString &typed)
+{
+    const QStringList entries = SenderAllowList::entries(typed);
+    for (const QString &entry : entries) {
+        if (!ManagerAddress::isValid(entry) && !SenderAllowList::isIpv6Address(entry)) {
             m_prompter.inform(QObject::tr("Error!"),
-                              QObject::tr("Error,please add an employee before enabling breaks"),
+                              QObject::tr("\"%1\" is not a valid ip address or host name. Please "
+                                          "enter addresses (for example 192.168.0.10 or fe80::1) "
+                                          "or host names (for example manager-pc), separated by "
+                                          "commas or blanks")
+                                  .arg(entry),
                               PromptIcon::Error);
-            return shown;
+            return std::nullopt;
         }
-        after.confirmation = true;
-        m_prompter.inform(QObject::tr("Changes"),
-                          QObject::tr("Clock in confirmation will also be enabled as this is "
-                                      "required for breaks to function.Please restart Chronel for "
-                                      "changes to take effect!"),
-                          PromptIcon::Information);
-        tellToRestart();
-        return after;
     }
+    const QString senders = entries.join(u", "_s);
+    if (!writeReported(m_prompter, m_db, [&] {
+            StationOptions(m_db).set(StationOptions::breakRequestSenders, senders);
+        }))
+        return std::nullopt;
+    m_prompter.inform(QObject::tr("Success"),
+                      QObject::tr("Break request senders updated.Please restart Chronel for "
+                                  "changes to take effect!"),
+                      PromptIcon::Information);
+    return senders;
+}
 
-    ProgramOptions::Switches ProgramOptions::setAuthorisation(const Switches &shown, bool on)
-    {
-        if (!writeReported(m_prompter, m_db, [&] {
-                m_db.exec(u"update breaksettings set enableauth = ?"_s, {flag(on)});
-            }))
+ProgramOptions::Switches ProgramOptions::setConfirmation(const Switches &shown, bool on)
+{
+    Switches after = shown;
+    after.confirmation = on;
+    // The break dialog is reached only through the confirmation question: no
+    // confirmation, no breaks.
+    if (!on && shown.breaks) {
+        if (!m_prompter.ask(QObject::tr("Breaks"),
+                            QObject::tr("Please note breaks will now be disabled as breaks "
+                                        "require the confirmation option to be enabled.Are you "
+                                        "sure you want to disable the confirmation box and "
+                                        "disable breaks?")))
+            return shown;
+        after.breaks = false;
+    }
+    const bool written = writeReported(m_prompter, m_db, [&] {
+        m_db.exec(u"update con set active = ?"_s, {flag(on)});
+        if (shown.breaks && !after.breaks)
+            disableBreaks();
+    });
+    if (!written)
+        return shown;
+    tellToRestart();
+    return after;
+}
+
+ProgramOptions::Switches ProgramOptions::setBreaks(const Switches &shown, bool on)
+{
+    Switches after = shown;
+    after.breaks = on;
+    if (!on) {
+        const bool written = writeReported(m_prompter, m_db, [&] { disableBreaks(); });
+        if (!written)
             return shown;
         tellToRestart();
-        Switches after = shown;
-        after.authorisation = on;
         return after;
     }
 
-    void ProgramOptions::disableBreaks()
-    {
+    bool noEmployees = false;
+    const bool written = writeReported(m_prompter, m_db, [&] {
+        if (m_db.select(u"select employee from employees limit 1"_s).isEmpty()) {
+            noEmployees = true;
+            return;
+        }
         UsedBreaks::lockForChange(m_db);
-        m_db.exec(u"update breaksettings set enablebreaks = '0'"_s);
-        m_db.exec(u"delete from usedbreaks"_s);
+        m_db.exec(u"update breaksettings set enablebreaks = '1'"_s);
+        // One row of break marks per card; a card that has one keeps it as it is.
+        m_db.exec(u"insert into usedbreaks (employee,used1,used2,used3) "
+                  "select distinct e.cardnum,'0','0','0' from employees e "
+                  "where e.cardnum is not null and not exists "
+                  "(select 1 from usedbreaks u where u.employee = e.cardnum)"_s);
+        m_db.exec(u"update con set active = '1'"_s);
+    });
+    if (!written)
+        return shown;
+    if (noEmployees) {
+        m_prompter.inform(QObject::tr("Error!"),
+                          QObject::tr("Error,please add an employee before enabling breaks"),
+                          PromptIcon::Error);
+        return shown;
     }
+    after.confirmation = true;
+    m_prompter.inform(QObject::tr("Changes"),
+                      QObject::tr("Clock in confirmation will also be enabled as this is "
+                                  "required for breaks to function.Please restart Chronel for "
+                                  "changes to take effect!"),
+                      PromptIcon::Information);
+    tellToRestart();
+    return after;
+}
 
-    void ProgramOptions::tellToRestart()
-    {
-        m_prompter.inform(QObject::tr("Changes"),
-                          QObject::tr("Please restart Chronel for changes to take effect!"),
-                          PromptIcon::Information);
-    }
+ProgramOptions::Switches ProgramOptions::setAuthorisation(const Switches &shown, bool on)
+{
+    if (!writeReported(m_prompter, m_db, [&] {
+            m_db.exec(u"update breaksettings set enableauth = ?"_s, {flag(on)});
+        }))
+        return shown;
+    tellToRestart();
+    Switches after = shown;
+    after.authorisation = on;
+    return after;
+}
+
+void ProgramOptions::disableBreaks()
+{
+    UsedBreaks::lockForChange(m_db);
+    m_db.exec(u"update breaksettings set enablebreaks = '0'"_s);
+    m_db.exec(u"delete from usedbreaks"_s);
+}
+
+void ProgramOptions::tellToRestart()
+{
+    m_prompter.inform(QObject::tr("Changes"),
+                      QObject::tr("Please restart Chronel for changes to take effect!"),
+                      PromptIcon::Information);
+}
