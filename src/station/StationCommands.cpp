@@ -10,6 +10,7 @@
 #include "EmployeeHoursDialog.h"
 #include "EmployeeManagerDialog.h"
 #include "ErrorLogReportDialog.h"
+#include "ExitCode.h"
 #include "IndividualReportDialog.h"
 #include "LoginDialog.h"
 #include "ManualBreakEntryDialog.h"
@@ -66,7 +67,7 @@ StationCommands::StationCommands(StationWindow &window, StationContext &context)
         // The new location is read at the next start only, so the program ends here.
         if (NetworkOptionsDialog::run(m_context.prompter, m_context.location.localMode,
                                       m_networkChoice, &m_window))
-            Q_EMIT m_window.exitRequested(3);
+            Q_EMIT m_window.exitRequested(ExitCode::EndedItself);
     });
     addGated(StationMenu::ManualLogInOut, [this] {
         ManualClockingDialog::run(m_context.db, m_context.prompter, m_context.clock, &m_window);

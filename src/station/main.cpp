@@ -8,6 +8,7 @@
 #include "StationContext.h"
 #include "StationStartup.h"
 #include "StationWindow.h"
+#include "platform/Version.h"
 
 #include <QApplication>
 #include <QDebug>
@@ -18,6 +19,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(u"Chronel"_s);
+    QApplication::setApplicationVersion(ChronelVersion::text);
     QApplication::setWindowIcon(QIcon(u":/chronel/chronel.png"_s));
 
     MessageBoxPrompter prompter;
