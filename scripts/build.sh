@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Configures and builds Chronel in ./build (or the folder CHRONEL_BUILD_DIR names).
+# CHRONEL_WERROR=ON turns compiler warnings into errors, as CI does.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build_dir=${CHRONEL_BUILD_DIR:-build}
@@ -8,5 +9,6 @@ launcher=()
 if command -v ccache >/dev/null; then
     launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 fi
-cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}"
+cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" \
+    -DCHRONEL_WERROR="${CHRONEL_WERROR:-OFF}"
 cmake --build "$build_dir" -j2

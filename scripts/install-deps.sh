@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what Chronel needs to build, run and test on Debian 12 (the list is in
-# scripts/debian-packages). Skipped when CHRONEL_DEPS_INSTALLED=1, as .ci/run sets after
-# installing them itself.
+# scripts/debian-packages). Skipped when CHRONEL_DEPS_INSTALLED=1, as .ci/run sets once
+# it has run this script, so that scripts/test.sh does not install them again.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Starts a throw-away PostgreSQL server on loopback for the tests and prints the URI
-# to export as CHRONEL_TEST_PG_URI. The server lives in a temporary folder.
+# to export as CHRONEL_TEST_PG_URI. The server lives in the folder CHRONEL_TEST_PG_DIR
+# names, created when missing, or else in a new temporary folder.
 set -euo pipefail
 
 bindir=$(ls -d /usr/lib/postgresql/*/bin 2>/dev/null | sort -V | tail -n 1)
@@ -9,7 +10,12 @@ if [ -z "$bindir" ]; then
     exit 1
 fi
 port=${CHRONEL_TEST_PG_PORT:-55432}
-data=$(mktemp -d /tmp/chronel-pg.XXXXXX)
+data=${CHRONEL_TEST_PG_DIR:-}
+if [ -n "$data" ]; then
+    mkdir -p "$data"
+else
+    data=$(mktemp -d /tmp/chronel-pg.XXXXXX)
+fi
 
 run() {
     if [ "$(id -u)" -eq 0 ]; then

@@ -1,13 +1,33 @@
 #!/usr/bin/env bash
 # Installs the dependencies, builds, starts a PostgreSQL server on loopback and runs
-# every test on both database engines.
+# every test on both database engines. A server started here is stopped and its folder
+# removed however the run ends.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh
 scripts/build.sh
 
+stop_postgres() {
+    local pid
+    pid=$(head -n 1 "$CHRONEL_TEST_PG_DIR/db/postmaster.pid" 2>/dev/null) || true
+    if [ -n "$pid" ]; then
+        # SIGINT is PostgreSQL's fast shutdown; wait for it so the folder can go.
+        kill -INT "$pid" 2>/dev/null || true
+        for _ in $(seq 100); do
+            kill -0 "$pid" 2>/dev/null || break
+            sleep 0.1
+        done
+    fi
+    rm -rf "$CHRONEL_TEST_PG_DIR"
+}
+
 if [ -z "${CHRONEL_TEST_PG_URI:-}" ]; then
+    CHRONEL_TEST_PG_DIR=$(mktemp -d /tmp/chronel-pg.XXXXXX)
+    export CHRONEL_TEST_PG_DIR
+    trap stop_postgres EXIT
+    trap 'exit 130' INT
+    trap 'exit 143' TERM
     CHRONEL_TEST_PG_URI=$(scripts/start-test-postgres.sh)
     export CHRONEL_TEST_PG_URI
 fi

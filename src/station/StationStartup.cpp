@@ -3,6 +3,7 @@
 #include "ChronelHome.h"
 #include "Database.h"
 #include "DatabaseError.h"
+#include "ExitCode.h"
 #include "LocationFile.h"
 #include "Prompter.h"
 #include "Schema.h"
@@ -51,13 +52,13 @@ int StationStartup::exitCode(Outcome outcome)
 {
     switch (outcome) {
     case Outcome::Ready:
-        return 0;
+        return ExitCode::Done;
     case Outcome::NotSetUp:
-        return notSetUpExitCode;
+        return ExitCode::EndedItself;
     case Outcome::Failed:
-        return failedExitCode;
+        return ExitCode::Failed;
     }
-    return failedExitCode;
+    return ExitCode::Failed;
 }
 
 std::unique_ptr<Database> StationStartup::takeDatabase()

@@ -21,9 +21,6 @@ public:
         Failed
     };
 
-    static constexpr int notSetUpExitCode = 3;
-    static constexpr int failedExitCode = 1;
-
     explicit StationStartup(Prompter &prompter);
     ~StationStartup();
 

@@ -3,7 +3,9 @@
 #include "AboutDialog.h"
 #include "Clock.h"
 #include "DialogButton.h"
+#include "ExitCode.h"
 #include "Prompter.h"
+#include "platform/Version.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -42,7 +44,7 @@ StationWindow::StationWindow(Clock &clock, Prompter &prompter, QWidget *parent)
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       m_clock(clock), m_prompter(prompter)
 {
-    setWindowTitle(tr(":: Chronel 1.3 ::"));
+    setWindowTitle(tr(":: Chronel %1 ::").arg(ChronelVersion::shortText));
     setWindowIcon(QIcon(u":/chronel/chronel.png"_s));
 
     auto *layout = new QVBoxLayout(this);
@@ -131,7 +133,7 @@ QWidget *StationWindow::buildLogArea()
     grid->addWidget(m_dateField, 2, 2);
     grid->addWidget(timeLabel, 3, 1);
     grid->addWidget(m_timeField, 3, 2);
-    grid->addWidget(new QLabel(tr("Build 1.3.0.0"), group), 4, 1);
+    grid->addWidget(new QLabel(tr("Build %1").arg(ChronelVersion::buildText), group), 4, 1);
     grid->addWidget(hide, 4, 2, Qt::AlignRight);
     return group;
 }
@@ -197,11 +199,12 @@ void StationWindow::askToExit()
     if (m_prompter.ask(tr("Quit?"),
                        tr("Please note that exiting will disable employees from logging "
                           "in.Do you wish to continue?")))
-        Q_EMIT exitRequested(3);
+        Q_EMIT exitRequested(ExitCode::EndedItself);
 }
 
 void StationWindow::showAbout()
 {
-    AboutDialog about(tr(":: About Chronel 1.3 ::"), tr("Chronel 1.3"), this);
+    AboutDialog about(tr(":: About Chronel %1 ::").arg(ChronelVersion::shortText),
+                      tr("Chronel %1").arg(ChronelVersion::shortText), this);
     about.exec();
 }

@@ -10,6 +10,7 @@
 #include "StationStartup.h"
 #include "StationWindow.h"
 #include "UdpMessenger.h"
+#include "platform/Version.h"
 
 #include <QApplication>
 #include <QDebug>
@@ -20,6 +21,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(u"Chronel"_s);
+    QApplication::setApplicationVersion(ChronelVersion::text);
     QApplication::setWindowIcon(QIcon(u":/chronel/chronel.png"_s));
 
     MessageBoxPrompter prompter;

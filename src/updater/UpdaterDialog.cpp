@@ -3,6 +3,7 @@
 #include "AboutDialog.h"
 #include "BreakTableUpdater.h"
 #include "DialogButton.h"
+#include "platform/Version.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -62,6 +63,7 @@ void UpdaterDialog::process()
 
 void UpdaterDialog::showAbout()
 {
-    AboutDialog about(tr("About Updater"), tr("Updater Version 1.0"), this);
+    AboutDialog about(tr("About Updater"), tr("Updater Version %1").arg(ChronelVersion::shortText),
+                      this);
     about.exec();
 }

@@ -1,5 +1,7 @@
+#include "ExitCode.h"
 #include "MessageBoxPrompter.h"
 #include "UpdaterDialog.h"
+#include "platform/Version.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -10,10 +12,11 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(u"Chronel Updater"_s);
+    QApplication::setApplicationVersion(ChronelVersion::text);
     QApplication::setWindowIcon(QIcon(u":/chronel/chronel.png"_s));
     MessageBoxPrompter prompter;
     UpdaterDialog dialog(prompter);
     prompter.setParent(&dialog);
     dialog.exec();
-    return 0;
+    return ExitCode::Done;
 }

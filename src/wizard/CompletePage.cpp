@@ -1,5 +1,6 @@
 #include "CompletePage.h"
 
+#include "ExitCode.h"
 #include "WizardSteps.h"
 
 #include <QGroupBox>
@@ -41,5 +42,5 @@ CompletePage::CompletePage(WizardContext context, QWidget *parent)
 void CompletePage::finish()
 {
     if (m_context.steps.finish([this](int value) { m_progress->setValue(value); }))
-        m_context.endProgram(WizardSteps::finishedExitCode);
+        m_context.endProgram(ExitCode::EndedItself);
 }

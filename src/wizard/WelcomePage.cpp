@@ -3,6 +3,7 @@
 #include "AboutDialog.h"
 #include "CompanyPage.h"
 #include "DialogButton.h"
+#include "platform/Version.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -31,7 +32,8 @@ WelcomePage::WelcomePage(WizardContext context, QWidget *parent)
     column->addWidget(about, 0, Qt::AlignLeft);
 
     connect(about, &QPushButton::clicked, this, [this] {
-        AboutDialog box(tr("About Wizard"), tr("Wizard Version 1.0"), this);
+        AboutDialog box(tr("About Wizard"), tr("Wizard Version %1").arg(ChronelVersion::shortText),
+                        this);
         box.exec();
     });
     QPushButton *next =

@@ -13,8 +13,6 @@ class Prompter;
 class WizardSteps
 {
 public:
-    static constexpr int finishedExitCode = 3;
-
     WizardSteps(Database &db, Prompter &prompter) : m_db(db), m_prompter(prompter) {}
 
     bool saveCompany(const CompanyDetails &details);

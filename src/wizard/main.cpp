@@ -1,9 +1,11 @@
 #include "Database.h"
 #include "DatabaseError.h"
+#include "ExitCode.h"
 #include "MessageBoxPrompter.h"
 #include "WelcomePage.h"
 #include "WizardDatabase.h"
 #include "WizardSteps.h"
+#include "platform/Version.h"
 
 #include <QApplication>
 
@@ -13,6 +15,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(u"Chronel Wizard"_s);
+    QApplication::setApplicationVersion(ChronelVersion::text);
     QApplication::setWindowIcon(QIcon(u":/chronel/chronel.png"_s));
     MessageBoxPrompter prompter;
 
@@ -20,11 +23,11 @@ int main(int argc, char *argv[])
     try {
         // The launcher asks for the wizard only where the station could not start.
         if (QApplication::arguments().contains(u"--if-needed"_s) && WizardDatabase::isSetUp())
-            return 0;
+            return ExitCode::Done;
         db = WizardDatabase::open();
     } catch (const DatabaseError &error) {
         prompter.inform(QObject::tr("Error"), error.text(), PromptIcon::Error);
-        return 1;
+        return ExitCode::Failed;
     }
 
     WizardSteps steps(*db, prompter);

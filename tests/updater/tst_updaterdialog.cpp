@@ -114,7 +114,7 @@ void TestUpdaterDialog::aboutBox()
     });
     QTest::mouseClick(about, Qt::LeftButton);
     QCOMPARE(title, u"About Updater"_s);
-    QCOMPARE(text, u"Updater Version 1.0"_s);
+    QCOMPARE(text, u"Updater Version 1.3"_s);
     QVERIFY(dialog.isVisible());
     QVERIFY(prompter.seen().isEmpty());
 }

@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -90,6 +91,8 @@ private Q_SLOTS:
     // A blank company field is written, or the wizard moves on to the supervisor page.
     void blankCompanyFieldStays_data();
     void blankCompanyFieldStays();
+    // The about box is missing or shows another version than the station's.
+    void aboutShowsVersion();
 };
 
 void TestWizardPages::fullRun()
@@ -208,6 +211,31 @@ void TestWizardPages::blankCompanyFieldStays()
     const SqlRow company = db->first(u"select cname,tnum,a1,a2,a3 from company"_s);
     for (const QString &column : {u"cname"_s, u"tnum"_s, u"a1"_s, u"a2"_s, u"a3"_s})
         QCOMPARE(company[column], QString());
+}
+
+void TestWizardPages::aboutShowsVersion()
+{
+    TestHome home;
+    const std::unique_ptr<Database> db = WizardDatabase::open();
+    ScriptedPrompter prompter;
+    WizardSteps steps(*db, prompter);
+    WelcomePage welcome(WizardContext{steps, [](int) {}});
+    welcome.show();
+
+    QString title;
+    QString text;
+    whenDialogOpens(this, [&](QDialog *box) {
+        title = box->windowTitle();
+        auto *label = box->findChild<QLabel *>(u"aboutText"_s);
+        QVERIFY(label);
+        text = label->text();
+    });
+    press(&welcome, u"aboutButton"_s);
+
+    QCOMPARE(title, u"About Wizard"_s);
+    QCOMPARE(text, u"Wizard Version 1.3"_s);
+    QVERIFY(welcome.isVisible());
+    QVERIFY(prompter.seen().isEmpty());
 }
 
 QTEST_MAIN(TestWizardPages)
