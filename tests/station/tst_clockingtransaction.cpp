@@ -353,8 +353,11 @@ void TestClockingTransaction::unmatchedCardIsLogged_data()
             << engine << u"0042137\0"_s << u"0"_s << u"Invalid employee :0042137\ufffd"_s
             << u"-|-"_s;
         QTest::addRow("%s: controls and a lone surrogate", e.constData())
-            << engine << u"\x1b" "42\r"_s + QChar(0xd800) << u"0"_s
-            << u"Invalid employee :\ufffd42\ufffd\ufffd"_s << u"-|-"_s;
+            << engine
+            << u"\x1b"
+               "42\r"_s +
+                   QChar(0xd800)
+            << u"0"_s << u"Invalid employee :\ufffd42\ufffd\ufffd"_s << u"-|-"_s;
         QTest::addRow("%s: no state row", e.constData())
             << engine << annCard << QString() << u"Card not found in logged database: 0042137"_s
             << u"Ann Smith|0042137"_s;
