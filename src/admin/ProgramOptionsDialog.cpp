@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -206,14 +207,15 @@ QWidget *ProgramOptionsDialog::buildSwitchGroup()
 {
     auto *group = new QGroupBox(tr("Miscellaneous Options:"), this);
     new QVBoxLayout(group);
+    // Toggled, not clicked: a screen reader's toggle action changes the box without a click.
     m_confirmation = addSwitch(group, tr("Clock in/out confirmation"), u"confirmationBox"_s);
-    connect(m_confirmation, &QCheckBox::clicked, this,
+    connect(m_confirmation, &QCheckBox::toggled, this,
             [this](bool on) { showSwitches(m_options.setConfirmation(m_switches, on)); });
     m_breaks = addSwitch(group, tr("Enable breaks"), u"breaksBox"_s);
-    connect(m_breaks, &QCheckBox::clicked, this,
+    connect(m_breaks, &QCheckBox::toggled, this,
             [this](bool on) { showSwitches(m_options.setBreaks(m_switches, on)); });
     m_authorisation = addSwitch(group, tr("Break authorization"), u"authorisationBox"_s);
-    connect(m_authorisation, &QCheckBox::clicked, this,
+    connect(m_authorisation, &QCheckBox::toggled, this,
             [this](bool on) { showSwitches(m_options.setAuthorisation(m_switches, on)); });
     return group;
 }
@@ -256,8 +258,11 @@ QCheckBox *ProgramOptionsDialog::addSwitch(QWidget *group, const QString &text,
 void ProgramOptionsDialog::showSwitches(const ProgramOptions::Switches &switches)
 {
     m_switches = switches;
-    // setChecked does not emit clicked, so showing a state writes nothing.
-    m_confirmation->setChecked(switches.confirmation);
-    m_breaks->setChecked(switches.breaks);
-    m_authorisation->setChecked(switches.authorisation);
+    // Showing a state writes nothing.
+    for (const auto &[box, on] :
+         {std::pair{m_confirmation, switches.confirmation}, std::pair{m_breaks, switches.breaks},
+          std::pair{m_authorisation, switches.authorisation}}) {
+        const QSignalBlocker quiet(box);
+        box->setChecked(on);
+    }
 }

@@ -61,38 +61,35 @@ SecurityManager::Outcome SecurityManager::update(const QString &chosen, const Ac
     return Outcome::Done;
 }
 
-SecurityManager::Outcome SecurityManager::remove(const QString &userName, const QString &password)
+SecurityManager::Outcome SecurityManager::remove(const QString &typedName)
 {
-    if (userName.isEmpty() || password.isEmpty()) {
+    const QString userName = typedName.trimmed();
+    if (userName.isEmpty()) {
         refuse(QObject::tr("Error"), QObject::tr("Please select and employee to delete"));
         return Outcome::Refused;
     }
     if (TextInput::refused(m_prompter, {{QObject::tr("user name"), userName}}))
         return Outcome::Refused;
+    // A hash cannot be shown in the password fields, so the user confirms instead.
+    if (!m_prompter.ask(QObject::tr("Confirm"), QObject::tr("Delete user %1?").arg(userName)))
+        return Outcome::Refused;
     enum class Check
     {
         Removed,
-        WrongPassword,
+        NoSuchUser,
         LastAccount
-    } check = Check::WrongPassword;
+    } check = Check::NoSuchUser;
     if (!runReported(m_prompter, [&] {
             Transaction transaction(m_db);
             // Two stations could otherwise each delete one of the last two accounts.
             transaction.lockTable(u"users"_s);
-            QVariantList matching;
-            const QList<SqlRow> accounts =
-                m_db.select(u"select password from users where username = ?"_s, {userName});
-            for (const SqlRow &account : accounts) {
-                if (PasswordHash::matches(account[u"password"_s], password))
-                    matching << account[u"password"_s];
-            }
-            if (matching.isEmpty()) {
-                check = Check::WrongPassword;
+            const QList<SqlRow> accounts = m_db.select(
+                u"select password from users where username = ? order by password"_s, {userName});
+            if (accounts.isEmpty())
                 return;
-            }
-            for (const QVariant &stored : std::as_const(matching))
-                m_db.exec(u"delete from users where username = ? and password = ?"_s,
-                          {userName, stored});
+            // Accounts of one name look alike in the list: one Delete removes one of them.
+            m_db.exec(u"delete from users where username = ? and password = ?"_s,
+                      {userName, accounts.first()[u"password"_s]});
             // Without an account no supervisor could ever log in again.
             if (m_db.select(u"select username from users"_s).isEmpty()) {
                 check = Check::LastAccount;
@@ -102,10 +99,10 @@ SecurityManager::Outcome SecurityManager::remove(const QString &userName, const 
             check = Check::Removed;
         }))
         return Outcome::Failed;
-    if (check == Check::WrongPassword) {
+    if (check == Check::NoSuchUser) {
         refuse(QObject::tr("Error"),
-               QObject::tr("Wrong user name or password. No user was deleted."));
-        return Outcome::Refused;
+               QObject::tr("There is no user %1. No user was deleted.").arg(userName));
+        return Outcome::UserGone;
     }
     if (check == Check::LastAccount) {
         refuse(QObject::tr("Error"),

@@ -7,7 +7,7 @@ class Database;
 class Prompter;
 
 // Keeps the supervisor accounts. Passwords are stored as hashes only, so an account is
-// changed by giving it a new password and removed only by someone who knows its own.
+// changed by giving it a new password and removed once the user confirms.
 class SecurityManager
 {
 public:
@@ -21,7 +21,7 @@ public:
     enum class Outcome
     {
         Done,
-        Refused,  // the user was told what is wrong; nothing was written
+        Refused,  // the user was told what is wrong, or said No; nothing was written
         UserGone, // the chosen account was removed since the list was filled
         Failed,   // a database error, shown with the driver's text
     };
@@ -37,8 +37,8 @@ public:
     // Gives the account chosen in the list (`chosen`, empty when none) the typed name
     // and password.
     Outcome update(const QString &chosen, const Account &typed);
-    // Removes the account whose password is `password`; never the last one.
-    Outcome remove(const QString &userName, const QString &password);
+    // Asks, then removes one account named `userName`; never the last one.
+    Outcome remove(const QString &userName);
 
 private:
     bool checked(const Account &typed);

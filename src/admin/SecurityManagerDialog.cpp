@@ -78,7 +78,7 @@ QWidget *SecurityManagerDialog::buildOptionsGroup()
     addButton(tr("Update!"), u"updateButton"_s,
               [this] { return m_manager.update(m_users->chosenName(), typed()); });
     addButton(tr("Delete!"), u"deleteButton"_s,
-              [this] { return m_manager.remove(m_userName->text(), m_password->text()); });
+              [this] { return m_manager.remove(m_userName->text()); });
     form->addRow(buttons);
     return group;
 }

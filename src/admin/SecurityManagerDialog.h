@@ -9,7 +9,7 @@ class NameListWidget;
 class QLineEdit;
 
 // ":: Security Settings ::": the supervisor adds accounts, gives the one chosen in the
-// list a new name and password, or deletes an account by its password.
+// list a new name and password, or deletes an account after asking.
 class SecurityManagerDialog : public QDialog
 {
     Q_OBJECT

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -65,6 +66,7 @@ QWidget *BreakDialog::buildOptionsGroup()
     m_status->setObjectName(u"statusLine"_s);
     m_status->setAccessibleName(tr("Log Area:"));
     m_status->setReadOnly(true);
+    fitStatus();
     auto *logLayout = new QVBoxLayout(logArea);
     logLayout->addWidget(m_status);
 
@@ -77,6 +79,29 @@ QWidget *BreakDialog::buildOptionsGroup()
     layout->addWidget(picture);
     layout->addLayout(controls, 1);
     return group;
+}
+
+// A line scrolls its text to the cursor at the end: one narrower than its longest message
+// showed only the end of it.
+void BreakDialog::fitStatus()
+{
+    const QFontMetrics metrics = m_status->fontMetrics();
+    const int widest = std::max(metrics.horizontalAdvance(waitingText()),
+                                metrics.horizontalAdvance(authorizedText()));
+    // The minimum hint holds one widest character besides the frame and margins; a blank
+    // more leaves room for the cursor.
+    const int around = m_status->minimumSizeHint().width() - metrics.maxWidth();
+    m_status->setMinimumWidth(widest + around + metrics.horizontalAdvance(u' '));
+}
+
+QString BreakDialog::waitingText()
+{
+    return tr("Please wait while your break request is being authorized");
+}
+
+QString BreakDialog::authorizedText()
+{
+    return tr("Your break request was successfully authorized");
 }
 
 void BreakDialog::run(const BreakContext &context, const QString &employee, const QString &card,
@@ -114,7 +139,7 @@ void BreakDialog::record()
 void BreakDialog::sendRequest()
 {
     m_request.send(m_employee, m_card);
-    m_status->setText(tr("Please wait while your break request is being authorized"));
+    m_status->setText(waitingText());
 }
 
 void BreakDialog::authorizeHere()
@@ -140,5 +165,5 @@ void BreakDialog::unlock()
     m_send->setEnabled(false);
     m_manual->setEnabled(false);
     m_cardField->setFocus();
-    m_status->setText(tr("Your break request was successfully authorized"));
+    m_status->setText(authorizedText());
 }

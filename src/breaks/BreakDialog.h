@@ -37,6 +37,9 @@ protected:
 
 private:
     QWidget *buildOptionsGroup();
+    void fitStatus();
+    static QString waitingText();
+    static QString authorizedText();
     void record();
     void sendRequest();
     void authorizeHere();

@@ -24,3 +24,9 @@ QString NameListWidget::chosenName() const
     const QList<QListWidgetItem *> chosen = selectedItems();
     return chosen.isEmpty() ? QString() : chosen.first()->text();
 }
+
+int NameListWidget::chosenIndex() const
+{
+    const QList<QListWidgetItem *> chosen = selectedItems();
+    return chosen.isEmpty() ? -1 : row(chosen.first());
+}

@@ -14,6 +14,8 @@ public:
     void setNames(const QStringList &names);
     // The chosen name; empty when none is chosen.
     QString chosenName() const;
+    // Where the chosen name stands in the names given; -1 when none is chosen.
+    int chosenIndex() const;
 
 Q_SIGNALS:
     void nameChosen(const QString &name);

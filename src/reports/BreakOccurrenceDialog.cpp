@@ -15,16 +15,17 @@ void BreakOccurrenceDialog::run(Database &db, Prompter &prompter, const Clock &c
                                 const StartupValues &values, QWidget *parent)
 {
     BreakOccurrenceDialog dialog(db, prompter, clock, values, parent);
-    QStringList names;
-    if (!runReported(prompter, [&] { names = dialog.m_report.employeeNames(); }))
+    QList<NameList::Employee> employees;
+    if (!runReported(prompter, [&] { employees = dialog.m_report.employees(); }))
         return;
-    if (names.isEmpty())
+    if (employees.isEmpty())
         prompter.inform(tr("Error!"), tr("Fatal error - no employees found!"), PromptIcon::Error);
-    dialog.setNames(names);
+    dialog.setEmployees(employees);
     dialog.exec();
 }
 
 bool BreakOccurrenceDialog::runReport()
 {
-    return m_report.run({chosenName(), start(), end()});
+    const NameList::Employee chosen = chosenEmployee();
+    return m_report.run({chosen.name, chosen.cardNumber, start(), end()});
 }

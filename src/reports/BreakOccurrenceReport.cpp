@@ -2,7 +2,6 @@
 
 #include "BreakOccurrences.h"
 #include "Database.h"
-#include "NameList.h"
 #include "Prompter.h"
 #include "ReportDates.h"
 #include "ReportFile.h"
@@ -16,24 +15,23 @@
 
 using namespace Qt::StringLiterals;
 
-QStringList BreakOccurrenceReport::employeeNames()
+QList<NameList::Employee> BreakOccurrenceReport::employees()
 {
-    return NameList::employees(m_db);
+    return NameList::employeesWithCards(m_db);
 }
 
 bool BreakOccurrenceReport::run(const Options &options)
 {
-    if (options.employee.isEmpty()) {
-        ReportMessages::refuse(m_prompter,
-                               QObject::tr("Please select an employee before continuing"));
+    if (options.cardNumber.isEmpty()) {
+        ReportMessages::refuse(
+            m_prompter, QObject::tr("Please select an employee before processing the report"));
         return false;
     }
-    // Looked up before the file is opened, so a failure leaves the last page intact.
-    const std::optional<QString> card = cardOf(options.employee);
-    if (!card)
+    // Checked before the file is opened, so a failure leaves the last page intact.
+    if (!stillEmployed(options))
         return false;
     return ReportFile::write(m_prompter, [&](ReportPage &page) {
-        const BreakOccurrences found = occurrences(*card, options);
+        const BreakOccurrences found = occurrences(options.cardNumber, options);
         const QString subject =
             options.employee + u" for "_s + ReportDates::periodText(options.start, options.end);
         ReportParts::opening(page, m_db, u"::Break occurances for "_s + subject + u"::"_s,
@@ -43,22 +41,22 @@ bool BreakOccurrenceReport::run(const Options &options)
     });
 }
 
-std::optional<QString> BreakOccurrenceReport::cardOf(const QString &employee)
+bool BreakOccurrenceReport::stillEmployed(const Options &options)
 {
     QList<SqlRow> rows;
     if (!runReported(m_prompter, [&] {
-            rows = m_db.select(u"select cardnum from employees where employee = ? order by id"_s,
-                               {employee});
+            rows = m_db.select(u"select employee from employees where cardnum = ?"_s,
+                               {options.cardNumber});
         }))
-        return std::nullopt;
+        return false;
     if (rows.isEmpty()) {
-        m_prompter.inform(
-            QObject::tr("Error!"),
-            QObject::tr("The employee %1 no longer exists. Please choose again.").arg(employee),
-            PromptIcon::Error);
-        return std::nullopt;
+        m_prompter.inform(QObject::tr("Error!"),
+                          QObject::tr("The employee %1 no longer exists. Please choose again.")
+                              .arg(options.employee),
+                          PromptIcon::Error);
+        return false;
     }
-    return rows.first()[u"cardnum"_s];
+    return true;
 }
 
 BreakOccurrences BreakOccurrenceReport::occurrences(const QString &card, const Options &options)

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "NameList.h"
+
 #include <QDate>
 #include <QString>
-#include <QStringList>
-#include <optional>
 
 class BreakOccurrences;
 class Database;
@@ -18,7 +18,8 @@ class BreakOccurrenceReport
 public:
     struct Options
     {
-        QString employee; // empty when none is chosen
+        QString employee;   // the name the page shows
+        QString cardNumber; // the breaks reported; empty when no employee is chosen
         QDate start;
         QDate end;
     };
@@ -29,14 +30,14 @@ public:
     {
     }
 
-    // Every employee name, in the order the list shows them. Throws DatabaseError.
-    QStringList employeeNames();
+    // Every employee, in the order the list shows them. Throws DatabaseError.
+    QList<NameList::Employee> employees();
 
     // Checks the options and writes the page; true when it is ready for the viewer.
     bool run(const Options &options);
 
 private:
-    std::optional<QString> cardOf(const QString &employee);
+    bool stillEmployed(const Options &options);
     BreakOccurrences occurrences(const QString &card, const Options &options);
     void writeBreaks(ReportPage &page, const BreakOccurrences &found) const;
 

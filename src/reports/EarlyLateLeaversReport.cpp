@@ -24,6 +24,14 @@ bool EarlyLateLeaversReport::run(const Options &options)
         ReportMessages::refuse(m_prompter, QObject::tr("Please select a Leaver type"));
         return false;
     }
+    // An empty cut-off would count every log-out as late.
+    if ((options.early && m_earlyCutOff.trimmed().isEmpty()) ||
+        (options.late && m_lateCutOff.trimmed().isEmpty())) {
+        ReportMessages::refuse(
+            m_prompter,
+            QObject::tr("The early/late cut-off time is not set. Set it in Program Options."));
+        return false;
+    }
     const QString period = ReportDates::periodText(options.start, options.end);
     return ReportFile::write(m_prompter, [&](ReportPage &page) {
         ReportParts::opening(page, m_db, u"::Early/Late Leaver Report for "_s + period + u"::"_s,

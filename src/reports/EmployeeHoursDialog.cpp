@@ -13,11 +13,12 @@ EmployeeHoursDialog::EmployeeHoursDialog(Database &db, Prompter &prompter, const
 void EmployeeHoursDialog::run(Database &db, Prompter &prompter, const Clock &clock, QWidget *parent)
 {
     EmployeeHoursDialog dialog(db, prompter, clock, parent);
-    if (runReported(prompter, [&] { dialog.setNames(dialog.m_report.employeeNames()); }))
+    if (runReported(prompter, [&] { dialog.setEmployees(dialog.m_report.employees()); }))
         dialog.exec();
 }
 
 bool EmployeeHoursDialog::runReport()
 {
-    return m_report.run({chosenName(), start(), end()});
+    const NameList::Employee chosen = chosenEmployee();
+    return m_report.run({chosen.name, chosen.cardNumber, start(), end()});
 }

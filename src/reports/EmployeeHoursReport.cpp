@@ -1,7 +1,6 @@
 #include "EmployeeHoursReport.h"
 
 #include "Database.h"
-#include "NameList.h"
 #include "ReportDates.h"
 #include "ReportFile.h"
 #include "ReportMessages.h"
@@ -13,14 +12,14 @@
 
 using namespace Qt::StringLiterals;
 
-QStringList EmployeeHoursReport::employeeNames()
+QList<NameList::Employee> EmployeeHoursReport::employees()
 {
-    return NameList::employees(m_db);
+    return NameList::employeesWithCards(m_db);
 }
 
 bool EmployeeHoursReport::run(const Options &options)
 {
-    if (options.employee.isEmpty()) {
+    if (options.cardNumber.isEmpty()) {
         ReportMessages::refuse(m_prompter,
                                QObject::tr("Please select an employee before continuing"));
         return false;
@@ -43,10 +42,10 @@ bool EmployeeHoursReport::run(const Options &options)
 WorkedDays EmployeeHoursReport::workedDays(const Options &options)
 {
     QVariantList values = ReportDates::rangeValues(options.start, options.end);
-    values << options.employee;
+    values << options.cardNumber;
     const QList<SqlRow> found =
         m_db.select(u"select dt,tm,type from log where "_s + ReportDates::rangeCondition(u"dt"_s) +
-                        u" and employee = ? and type in ('IN','OUT')"_s +
+                        u" and cardnum = ? and type in ('IN','OUT')"_s +
                         ReportDates::chronologicalOrder(u"dt"_s, u"tm"_s, u"id"_s),
                     values);
     QList<WorkedDays::Clocking> clockings;

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "NameList.h"
+
 #include <QDate>
 #include <QString>
-#include <QStringList>
 
 class Database;
 class Prompter;
@@ -16,15 +17,16 @@ class EmployeeHoursReport
 public:
     struct Options
     {
-        QString employee; // empty when none is chosen
+        QString employee;   // the name the page shows
+        QString cardNumber; // the clockings reported; empty when no employee is chosen
         QDate start;
         QDate end;
     };
 
     EmployeeHoursReport(Database &db, Prompter &prompter) : m_db(db), m_prompter(prompter) {}
 
-    // Every employee name, in the order the list shows them. Throws DatabaseError.
-    QStringList employeeNames();
+    // Every employee, in the order the list shows them. Throws DatabaseError.
+    QList<NameList::Employee> employees();
 
     // Checks the options and writes the page; true when it is ready for the viewer.
     bool run(const Options &options);

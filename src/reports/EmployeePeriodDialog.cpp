@@ -37,14 +37,15 @@ EmployeePeriodDialog::EmployeePeriodDialog(const QString &title, const QString &
     layout->addLayout(column, 1);
 }
 
-void EmployeePeriodDialog::setNames(const QStringList &names)
+void EmployeePeriodDialog::setEmployees(const QList<NameList::Employee> &employees)
 {
-    m_employees->setNames(names);
+    m_shown = employees;
+    m_employees->setNames(NameList::labels(employees));
 }
 
-QString EmployeePeriodDialog::chosenName() const
+NameList::Employee EmployeePeriodDialog::chosenEmployee() const
 {
-    return m_employees->chosenName();
+    return m_shown.value(m_employees->chosenIndex());
 }
 
 QDate EmployeePeriodDialog::start() const

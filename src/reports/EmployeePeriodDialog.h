@@ -1,5 +1,6 @@
 #pragma once
 
+#include "NameList.h"
 #include "ReportDialog.h"
 
 #include <QDate>
@@ -20,13 +21,14 @@ protected:
     // Writes the page; true when it is ready for the viewer.
     virtual bool runReport() = 0;
 
-    void setNames(const QStringList &names);
+    void setEmployees(const QList<NameList::Employee> &employees);
     // Empty when no employee is chosen.
-    QString chosenName() const;
+    NameList::Employee chosenEmployee() const;
     QDate start() const;
     QDate end() const;
 
 private:
     NameListWidget *m_employees = nullptr;
+    QList<NameList::Employee> m_shown;
     DateRange m_dates;
 };

@@ -2,7 +2,6 @@
 
 #include "Clock.h"
 #include "Database.h"
-#include "NameList.h"
 #include "ReportDates.h"
 #include "ReportFile.h"
 #include "ReportMessages.h"
@@ -13,9 +12,9 @@
 
 using namespace Qt::StringLiterals;
 
-QStringList IndividualReport::employeeNames()
+QList<NameList::Employee> IndividualReport::employees()
 {
-    return NameList::employees(m_db);
+    return NameList::employeesWithCards(m_db);
 }
 
 bool IndividualReport::run(const Options &options)
@@ -30,11 +29,14 @@ bool IndividualReport::run(const Options &options)
                   u"Individual Report for  "_s + options.employee);
         page.periodLine(Clock::dateText(options.start), Clock::dateText(options.end));
         page.rule();
-        // Any name is reported as typed; one without clockings gives an empty table.
+        // A typed name is reported as it stands; one without clockings gives an empty table.
+        const bool byCard = !options.cardNumber.isEmpty();
         const QList<SqlRow> rows = m_db.select(
             u"select dt,tm,type from log where "_s + ReportDates::rangeCondition(u"dt"_s) +
-                u" and employee = ?"_s + ReportDates::chronologicalOrder(u"dt"_s, u"tm"_s, u"id"_s),
-            ReportDates::rangeValues(options.start, options.end) << options.employee);
+                (byCard ? u" and cardnum = ?"_s : u" and employee = ?"_s) +
+                ReportDates::chronologicalOrder(u"dt"_s, u"tm"_s, u"id"_s),
+            ReportDates::rangeValues(options.start, options.end)
+                << (byCard ? options.cardNumber : options.employee));
         page.sectionHeading(u"Clocking Information"_s);
         ReportParts::dateTimeTable(page, u"\r\n<th width=205 scope=col>Type</th>"_s, rows,
                                    u"type"_s);

@@ -25,7 +25,8 @@ IndividualReportDialog::IndividualReportDialog(Database &db, Prompter &prompter,
     m_name->setAccessibleName(tr("Employee name"));
     m_names = new NameListWidget(tr("Employees"), employee);
     m_names->setObjectName(u"employeeList"_s);
-    connect(m_names, &NameListWidget::nameChosen, m_name, &QLineEdit::setText);
+    connect(m_names, &NameListWidget::nameChosen, this,
+            [this] { m_name->setText(m_employees.value(m_names->chosenIndex()).name); });
     auto *employeeLayout = new QVBoxLayout(employee);
     employeeLayout->addWidget(m_name);
     employeeLayout->addWidget(m_names);
@@ -62,10 +63,15 @@ void IndividualReportDialog::run(Database &db, Prompter &prompter, const Clock &
 
 void IndividualReportDialog::loadEmployees()
 {
-    m_names->setNames(m_report.employeeNames());
+    m_employees = m_report.employees();
+    m_names->setNames(NameList::labels(m_employees));
 }
 
 IndividualReport::Options IndividualReportDialog::options() const
 {
-    return {m_name->text(), m_start->date(), m_end->date()};
+    // The chosen employee's card, unless another name was typed over theirs.
+    const NameList::Employee chosen = m_employees.value(m_names->chosenIndex());
+    const QString typed = m_name->text();
+    return {typed, typed == chosen.name ? chosen.cardNumber : QString(), m_start->date(),
+            m_end->date()};
 }

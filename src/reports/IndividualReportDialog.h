@@ -29,6 +29,7 @@ private:
     IndividualReport::Options options() const;
 
     IndividualReport m_report;
+    QList<NameList::Employee> m_employees;
     QLineEdit *m_name = nullptr;
     NameListWidget *m_names = nullptr;
     DatePicker *m_start = nullptr;

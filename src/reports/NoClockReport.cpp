@@ -45,7 +45,7 @@ bool NoClockReport::writeSection(ReportPage &page, const QString &type, const QS
     // Read in one statement, so the list and the clockings it is checked against agree.
     const QList<SqlRow> missing = m_db.select(
         u"select employee from employees where not exists (select 1 from log where "
-        "log.employee = employees.employee and log.type = ? and log.dt = ?) order by id"_s,
+        "log.cardnum = employees.cardnum and log.type = ? and log.dt = ?) order by id"_s,
         {type, date});
     page.tableHead(200, {u"\r\n<th width=115 scope=col>Employee Name</th>"_s});
     // The page has always left these rows open.

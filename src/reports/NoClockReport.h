@@ -8,7 +8,8 @@ class Prompter;
 class ReportPage;
 
 // The employees without a log-in, without a log-out, or both lists, on one day, written
-// to the report file. Employees are matched to their clockings by name.
+// to the report file. Employees are matched to their clockings by card number, so one
+// renamed since, or sharing a name, is still told apart.
 class NoClockReport
 {
 public:

@@ -69,7 +69,11 @@ bool write(Prompter &prompter, const std::function<bool(ReportPage &)> &body)
     }
     ReportPage page(file);
     bool complete = false;
-    const bool noDatabaseError = runReported(prompter, [&] { complete = body(page); });
+    // A page broken off by an error never replaces the last one.
+    if (!runReported(prompter, [&] { complete = body(page); })) {
+        file.cancelWriting();
+        return false;
+    }
     if (!page.ok()) {
         file.cancelWriting();
         reportFileError(prompter, target, page.errorString());
@@ -80,7 +84,7 @@ bool write(Prompter &prompter, const std::function<bool(ReportPage &)> &body)
         return false;
     }
     placePicture(QFileInfo(target).dir());
-    return noDatabaseError && complete;
+    return complete;
 }
 
 } // namespace ReportFile

@@ -19,9 +19,10 @@ QString path();
 QString picturePath();
 
 // Writes the page. A file that cannot be written, or a database error in the body, is
-// shown with caption "Error" and gives false; so does a body that returns false (the
-// part written up to its message stays in the file, as a finished page would). True
-// when the page is complete and can be viewed.
+// shown with caption "Error", gives false and leaves the previous page as it was. A body
+// that returns false gives false too, but the part written up to its message replaces
+// the previous page, as a finished page would. True when the page is complete and can
+// be viewed.
 bool write(Prompter &prompter, const std::function<bool(ReportPage &)> &body);
 
 } // namespace ReportFile

@@ -13,4 +13,17 @@ QStringList users(Database &db);
 
 void sort(QStringList &names);
 
+// An employee as a list that picks by card number shows them.
+struct Employee
+{
+    QString name;
+    QString cardNumber;
+    // The name; "name (card)" where another employee has the same name.
+    QString label;
+};
+
+// Every employee in list order, those of one name by card number. Throws DatabaseError.
+QList<Employee> employeesWithCards(Database &db);
+QStringList labels(const QList<Employee> &employees);
+
 } // namespace NameList

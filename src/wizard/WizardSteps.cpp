@@ -39,9 +39,17 @@ bool WizardSteps::addSupervisor(const QString &userName, const QString &password
                           PromptIcon::Error);
         return false;
     }
+    const Account account{userName.trimmed(), PasswordHash::hash(password)};
     return runReported(m_prompter, [&] {
-        m_db.exec(u"insert into users (username,password) values(?,?)"_s,
-                  {userName.trimmed(), PasswordHash::hash(password)});
+        Transaction transaction(m_db);
+        if (!m_added || m_db.exec(u"update users set username = ?,password = ? "
+                                  "where username = ? and password = ?"_s,
+                                  {account.userName, account.passwordHash, m_added->userName,
+                                   m_added->passwordHash}) == 0)
+            m_db.exec(u"insert into users (username,password) values(?,?)"_s,
+                      {account.userName, account.passwordHash});
+        transaction.commit();
+        m_added = account;
     });
 }
 

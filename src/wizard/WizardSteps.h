@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <functional>
+#include <optional>
 
 class Database;
 class Prompter;
@@ -16,12 +17,20 @@ public:
     WizardSteps(Database &db, Prompter &prompter) : m_db(db), m_prompter(prompter) {}
 
     bool saveCompany(const CompanyDetails &details);
+    // A second call replaces the account the first one made: the user went back a page.
     bool addSupervisor(const QString &userName, const QString &password,
                        const QString &confirmation);
     // Marks the database as set up; `progress` receives 25, 50, 75 and 100.
     bool finish(const std::function<void(int)> &progress);
 
 private:
+    struct Account
+    {
+        QString userName;
+        QString passwordHash;
+    };
+
     Database &m_db;
     Prompter &m_prompter;
+    std::optional<Account> m_added;
 };

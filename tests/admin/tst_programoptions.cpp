@@ -10,6 +10,7 @@
 #include "TimeField.h"
 #include "WhenModal.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
@@ -114,6 +115,10 @@ private Q_SLOTS:
     // The dialog not showing what is stored, its fields not checked as typed, a button
     // or box that does not write, or Enter writing.
     void dialog();
+    // A switch that stores only a mouse click: Space or a screen reader's toggle
+    // changes the box and nothing is written; or showing the outcome writing again.
+    void switchByAnyMeans_data();
+    void switchByAnyMeans();
 };
 
 void TestProgramOptions::switches_data()
@@ -629,6 +634,61 @@ void TestProgramOptions::dialog()
     QVERIFY(checked);
     QVERIFY2(prompter.scriptDone(), qPrintable(prompter.pending()));
     QCOMPARE(column(db, u"breaksettings"_s, u"enableauth"_s), u"1"_s);
+}
+
+void TestProgramOptions::switchByAnyMeans_data()
+{
+    QTest::addColumn<QString>("means");
+    QTest::addColumn<bool>("declined"); // confirmation off, the breaks question answered No
+
+    for (const QString &means : {u"mouse"_s, u"space"_s, u"toggle action"_s}) {
+        QTest::addRow("breaks on by %s", qPrintable(means)) << means << false;
+        QTest::addRow("confirmation off by %s, declined", qPrintable(means)) << means << true;
+    }
+}
+
+void TestProgramOptions::switchByAnyMeans()
+{
+    QFETCH(QString, means);
+    QFETCH(bool, declined);
+    TestDatabase target(u"sqlite"_s);
+    Database db(target.location());
+    Schema::create(db);
+    addEmployees(db);
+    const Switches before = declined ? Switches{true, true, false} : Switches{};
+    setSwitches(db, before);
+    ScriptedPrompter prompter;
+    const std::optional<ProgramOptions::Stored> stored = ProgramOptions(db, prompter).load();
+    QVERIFY(stored);
+    ProgramOptionsDialog dialog(db, prompter, *stored);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    auto *box = dialog.findChild<QCheckBox *>(declined ? u"confirmationBox"_s : u"breaksBox"_s);
+    QVERIFY(box);
+    if (declined) {
+        prompter.expectQuestion(u"Breaks"_s, breaksQuestion, false);
+    } else {
+        prompter.expectMessage(u"Changes"_s, confirmationNote, PromptIcon::Information);
+        scriptRestart(prompter);
+    }
+
+    if (means == u"mouse"_s) {
+        clickBox(box);
+    } else if (means == u"space"_s) {
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_Space);
+    } else {
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(box);
+        QVERIFY(accessible && accessible->actionInterface());
+        accessible->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    }
+
+    QVERIFY2(prompter.scriptDone(), qPrintable(prompter.pending()));
+    const Switches after = declined ? before : Switches{true, true, false};
+    QCOMPARE(ProgramOptions(db, prompter).load()->switches, after);
+    QCOMPARE(dialog.findChild<QCheckBox *>(u"confirmationBox"_s)->isChecked(), after.confirmation);
+    QCOMPARE(dialog.findChild<QCheckBox *>(u"breaksBox"_s)->isChecked(), after.breaks);
+    QCOMPARE(usedBreaks(db).size(), declined ? 0 : 2);
 }
 
 QTEST_MAIN(TestProgramOptions)

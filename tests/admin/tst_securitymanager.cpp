@@ -25,7 +25,6 @@ using Account = SecurityManager::Account;
 
 const QString valuesMissing = u"Please make sure values have been entered"_s;
 const QString noMatch = u"Please check that passwords match"_s;
-const QString wrongPassword = u"Wrong user name or password. No user was deleted."_s;
 
 // A hash of `password`, computed once per run: hashing is slow on purpose.
 QString hashOf(const QString &password)
@@ -79,17 +78,17 @@ private Q_SLOTS:
     void cleanup() { closeModalWidgets(); }
 
     // An empty field, passwords differing (in case too), no account chosen for Update,
-    // a wrong password at Delete, or the last account deleted: each must write nothing.
+    // or no name at Delete: each must write nothing.
     void refused_data();
     void refused();
     // Passwords stored as typed instead of hashed, a quote breaking the statement, or
     // Update finding the account by the typed name instead of the chosen one.
     void addAndUpdateHash_data() { TestDatabase::addEngineRows(); }
     void addAndUpdateHash();
-    // Delete removing an account without its password, or keeping it with the right one
-    // (hashed or from before hashing).
-    void deleteNeedsPassword_data() { TestDatabase::addEngineRows(); }
-    void deleteNeedsPassword();
+    // Delete without asking, against a No, of every account of a name at once, of the
+    // last account, or needing the password that a hash can no longer show.
+    void deleteAsks_data();
+    void deleteAsks();
     // An account removed elsewhere reported as updated.
     void updateOfGoneUser();
     // Small letters kept, or the cursor jumping to the end while typing in the middle.
@@ -126,21 +125,11 @@ void TestSecurityManager::refused_data()
     QTest::newRow("update, nothing chosen")
         << u"update"_s << QString() << QStringList{u"x"_s, u"A"_s, u"A"_s} << false << error
         << u"Please select a user to update"_s;
-    QTest::newRow("delete, no password")
-        << u"delete"_s << QString() << QStringList{u"chief"_s, {}, {}} << false << error
+    QTest::newRow("delete, no name") << u"delete"_s << QString() << QStringList{{}, u"PW"_s, {}}
+                                     << false << error << u"Please select and employee to delete"_s;
+    QTest::newRow("delete, blanks for a name")
+        << u"delete"_s << QString() << QStringList{u"  "_s, {}, {}} << false << error
         << u"Please select and employee to delete"_s;
-    QTest::newRow("delete, wrong password")
-        << u"delete"_s << QString() << QStringList{u"O'Hara"_s, u"SECRET"_s, {}} << false << error
-        << wrongPassword;
-    QTest::newRow("delete, password of another account")
-        << u"delete"_s << QString() << QStringList{u"O'Hara"_s, u"PLAIN"_s, {}} << false << error
-        << wrongPassword;
-    QTest::newRow("delete, unknown user")
-        << u"delete"_s << QString() << QStringList{u"nobody"_s, u"PLAIN"_s, {}} << false << error
-        << wrongPassword;
-    QTest::newRow("delete, last account")
-        << u"delete"_s << QString() << QStringList{u"O'Hara"_s, u"SE'CRET"_s, {}} << true << error
-        << u"The last user cannot be deleted. Please add another user first."_s;
 }
 
 void TestSecurityManager::refused()
@@ -168,7 +157,7 @@ void TestSecurityManager::refused()
     else if (operation == u"update"_s)
         outcome = manager.update(chosen, account);
     else
-        outcome = manager.remove(account.userName, account.password);
+        outcome = manager.remove(account.userName);
 
     QVERIFY2(prompter.scriptDone(), qPrintable(prompter.pending()));
     QCOMPARE(outcome, SecurityManager::Outcome::Refused);
@@ -208,26 +197,71 @@ void TestSecurityManager::addAndUpdateHash()
              (QStringList{u"chief"_s, u"chief"_s, u"D'Arcy"_s, u"Scarlett"_s}));
 }
 
-void TestSecurityManager::deleteNeedsPassword()
+void TestSecurityManager::deleteAsks_data()
+{
+    QTest::addColumn<QString>("engine");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("asked"); // the name in the question
+    QTest::addColumn<bool>("answer");
+    QTest::addColumn<int>("extra"); // 1: a second O'Hara; -1: the chief's account removed
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<int>("outcome");
+    QTest::addColumn<QStringList>("left");
+
+    const QString deleted = u"User Deleted"_s;
+    const int done = int(SecurityManager::Outcome::Done);
+    const int refused = int(SecurityManager::Outcome::Refused);
+    for (const QString &engine : {u"sqlite"_s, u"postgresql"_s}) {
+        const auto row = [&](const char *name) -> QTestData & {
+            return QTest::addRow("%s %s", name, qPrintable(engine)) << engine;
+        };
+        row("Yes, hashed account") << u"O'Hara"_s << u"O'Hara"_s << true << 0 << deleted << done
+                                   << QStringList{u"chief"_s};
+        row("Yes, account from before hashing") << u" chief "_s << u"chief"_s << true << 0
+                                                << deleted << done << QStringList{u"O'Hara"_s};
+        row("No") << u"O'Hara"_s << u"O'Hara"_s << false << 0 << QString() << refused
+                  << QStringList{u"chief"_s, u"O'Hara"_s};
+        row("one of two of a name") << u"O'Hara"_s << u"O'Hara"_s << true << 1 << deleted << done
+                                    << QStringList{u"chief"_s, u"O'Hara"_s};
+        row("last account") << u"O'Hara"_s << u"O'Hara"_s << true << -1
+                            << u"The last user cannot be deleted. Please add another user first."_s
+                            << refused << QStringList{u"O'Hara"_s};
+        row("unknown user") << u"nobody"_s << u"nobody"_s << true << 0
+                            << u"There is no user nobody. No user was deleted."_s
+                            << int(SecurityManager::Outcome::UserGone)
+                            << QStringList{u"chief"_s, u"O'Hara"_s};
+    }
+}
+
+void TestSecurityManager::deleteAsks()
 {
     CHRONEL_FETCH_ENGINE(target);
+    QFETCH(QString, typed);
+    QFETCH(QString, asked);
+    QFETCH(bool, answer);
+    QFETCH(int, extra);
+    QFETCH(QString, message);
+    QFETCH(int, outcome);
+    QFETCH(QStringList, left);
     Database db(target.location());
     addAccounts(db);
-    // A second O'Hara with another password stays when the first goes.
-    db.exec(u"insert into users (username,password) values (?,?)"_s,
-            {u"O'Hara"_s, hashOf(u"OTHER"_s)});
+    if (extra > 0)
+        db.exec(u"insert into users (username,password) values (?,?)"_s,
+                {u"O'Hara"_s, hashOf(u"other"_s)});
+    if (extra < 0)
+        db.exec(u"delete from users where username = 'chief'"_s);
     ScriptedPrompter prompter;
-    SecurityManager manager(db, prompter);
+    prompter.expectQuestion(u"Confirm"_s, u"Delete user %1?"_s.arg(asked), answer);
+    if (message == u"User Deleted"_s)
+        prompter.expectMessage(u"Success!"_s, message, PromptIcon::Information);
+    else if (!message.isEmpty())
+        prompter.expectMessage(u"Error"_s, message, PromptIcon::Error);
 
-    prompter.expectMessage(u"Success!"_s, u"User Deleted"_s, PromptIcon::Information);
-    QCOMPARE(manager.remove(u"O'Hara"_s, u"SE'CRET"_s), SecurityManager::Outcome::Done);
-    QCOMPARE(userNames(db), (QStringList{u"chief"_s, u"O'Hara"_s}));
-    QVERIFY(PasswordHash::matches(storedPassword(db, u"O'Hara"_s), u"OTHER"_s));
+    QCOMPARE(int(SecurityManager(db, prompter).remove(typed)), outcome);
 
-    prompter.expectMessage(u"Success!"_s, u"User Deleted"_s, PromptIcon::Information);
-    QCOMPARE(manager.remove(u"chief"_s, u"PLAIN"_s), SecurityManager::Outcome::Done);
     QVERIFY2(prompter.scriptDone(), qPrintable(prompter.pending()));
-    QCOMPARE(userNames(db), QStringList{u"O'Hara"_s});
+    QCOMPARE(userNames(db), left);
+    QVERIFY(!db.inTransaction());
 }
 
 void TestSecurityManager::updateOfGoneUser()
@@ -319,16 +353,20 @@ void TestSecurityManager::dialog()
         click(add);
         QCOMPARE(list->count(), 3);
 
-        QTest::keyClicks(name, u"deputy"_s);
-        QTest::keyClicks(password, u"px"_s);
-        prompter.expectMessage(u"Error"_s, wrongPassword, PromptIcon::Error);
+        // Delete asks about the chosen account; No keeps it.
+        QListWidgetItem *deputy = list->findItems(u"deputy"_s, Qt::MatchExactly).value(0);
+        QVERIFY(deputy);
+        clickItem(list, deputy);
+        QCOMPARE(name->text(), u"deputy"_s);
+        prompter.expectQuestion(u"Confirm"_s, u"Delete user deputy?"_s, false);
         click(remove);
         QCOMPARE(name->text(), u"deputy"_s);
-        password->clear();
-        QTest::keyClicks(password, u"pw"_s);
+        QCOMPARE(list->count(), 3);
+        prompter.expectQuestion(u"Confirm"_s, u"Delete user deputy?"_s, true);
         prompter.expectMessage(u"Success!"_s, u"User Deleted"_s, PromptIcon::Information);
         click(remove);
         QCOMPARE(list->count(), 2);
+        QVERIFY(name->text().isEmpty());
         QVERIFY2(prompter.scriptDone(), qPrintable(prompter.pending()));
         checked = true;
         QTest::keyClick(dialog, Qt::Key_Escape);

@@ -106,6 +106,16 @@ struct Controls
 
 const QString authorized = u"Your break request was successfully authorized"_s;
 
+// True when the line shows its whole text: a line too narrow scrolls to the cursor at the
+// end, which then stands left of where the text alone would end.
+bool showsWhole(QLineEdit *line)
+{
+    line->grab(); // the scrolling is worked out as the line paints
+    const int textWidth = line->fontMetrics().horizontalAdvance(line->text());
+    const QRect cursor = line->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+    return cursor.center().x() >= textWidth && cursor.right() <= line->width();
+}
+
 } // namespace
 
 class TestBreakDialog : public QObject
@@ -120,13 +130,14 @@ private Q_SLOTS:
     // authorisation, a poll running for nothing, or the card shown as typed.
     void opening_data();
     void opening();
-    // A grant for another card unlocks the field, or the station's own grant does not.
+    // A grant for another card unlocks the field, the station's own grant does not, or
+    // the message shows only its end.
     void unlocksOnItsGrant();
     // A supervisor authorising at the station leaves it locked, grants whoever swiped
     // last instead of the dialog's employee, or Enter in the supervisor's dialog grants.
     void manualAuthorizationUnlocksOnNextTick();
     // The request not sent, sent elsewhere, naming whoever swiped last instead of the
-    // dialog's employee, or the employee not told to wait.
+    // dialog's employee, or the employee not told to wait in words shown whole.
     void sendRequest();
     // Enter not recording, a wrong card recorded or kept in the field, or closing one
     // station's dialog wiping the grant another station waits for.
@@ -176,6 +187,7 @@ void TestBreakDialog::unlocksOnItsGrant()
     QTRY_VERIFY(controls.unlocked());
     QVERIFY(!controls.poll->isActive());
     QCOMPARE(controls.status->text(), authorized);
+    QVERIFY(showsWhole(controls.status));
     QCOMPARE(QApplication::focusWidget(), controls.cardField);
     QVERIFY(fixture.prompter.seen().isEmpty());
 }
@@ -241,6 +253,7 @@ void TestBreakDialog::sendRequest()
                   u"Employee ->Ann Login number -> 0042 requests a break authorization"_s}}));
     QCOMPARE(controls.status->text(),
              u"Please wait while your break request is being authorized"_s);
+    QVERIFY(showsWhole(controls.status));
     QVERIFY(controls.locked());
     QVERIFY(controls.poll->isActive());
 }

@@ -67,8 +67,11 @@ private Q_SLOTS:
     // escaped, or the no-results message shown when both sections are asked for.
     void page_data();
     void page();
-    // No leaver type chosen: the previous page must stay as it was.
-    void noLeaverType();
+    // No leaver type chosen, or a cut-off the run needs never set (every log-out would
+    // count as late): the previous page must stay as it was. A cut-off the run does not
+    // need may be unset.
+    void refusals_data();
+    void refusals();
     // The cut-offs are read when the dialog opens; the run button writes the page and
     // shows it; Enter writes nothing.
     void dialog();
@@ -149,19 +152,47 @@ void TestEarlyLateLeaversReport::page()
     QCOMPARE(fx.report(), written);
 }
 
-void TestEarlyLateLeaversReport::noLeaverType()
+void TestEarlyLateLeaversReport::refusals_data()
 {
+    QTest::addColumn<bool>("early");
+    QTest::addColumn<bool>("late");
+    QTest::addColumn<QString>("earlyCutOff");
+    QTest::addColumn<QString>("lateCutOff");
+    QTest::addColumn<QString>("message"); // none: the page is written
+
+    const QString notSet = u"The early/late cut-off time is not set. Set it in Program Options."_s;
+    const QString early = u"16:00:00"_s;
+    const QString late = u"18:00:00"_s;
+    QTest::newRow("no leaver type")
+        << false << false << early << late << u"Please select a Leaver type"_s;
+    QTest::newRow("late, late cut-off not set") << false << true << early << QString() << notSet;
+    QTest::newRow("early, early cut-off blank") << true << false << u" "_s << late << notSet;
+    QTest::newRow("both, one not set") << true << true << early << QString() << notSet;
+    QTest::newRow("early, late cut-off not set")
+        << true << false << early << QString() << QString();
+}
+
+void TestEarlyLateLeaversReport::refusals()
+{
+    QFETCH(bool, early);
+    QFETCH(bool, late);
+    QFETCH(QString, earlyCutOff);
+    QFETCH(QString, lateCutOff);
+    QFETCH(QString, message);
     ReportFixture fx;
     seed(fx);
+    fx.db().exec(u"update settings set eco = ?, lco = ?"_s, {earlyCutOff, lateCutOff});
     fx.home().write(u"report.html"_s, "previous page");
-    fx.prompter.expectMessage(u"Error!"_s, u"Please select a Leaver type"_s, PromptIcon::Error);
+    if (!message.isEmpty())
+        fx.prompter.expectMessage(u"Error!"_s, message, PromptIcon::Error);
 
     EarlyLateLeaversReport report(fx.db(), fx.prompter);
     report.loadCutOffs();
-    QVERIFY(!report.run({QDate(2026, 3, 1), QDate(2026, 3, 31), false, false}));
+    const bool viewable = report.run({QDate(2026, 3, 1), QDate(2026, 3, 31), early, late});
 
-    QVERIFY(fx.prompter.scriptDone());
-    QCOMPARE(fx.report(), QByteArray("previous page"));
+    QVERIFY2(fx.prompter.scriptDone(), qPrintable(fx.prompter.pending()));
+    QCOMPARE(viewable, message.isEmpty());
+    QCOMPARE(fx.report() == "previous page", !message.isEmpty());
 }
 
 void TestEarlyLateLeaversReport::dialog()

@@ -14,9 +14,10 @@ namespace {
 
 const QString zoe = u"Zo\u00eb <O'Brien> & \"Co\""_s;
 
-// Ann's March: complete days, a day with two log-ins, log-ins without a log-out, a
-// shift past midnight, a log-out before the log-in, one across midnight in the sums;
-// then another year, another employee, and leftovers in the old work tables.
+// Ann's March (card 1): complete days, a day with two log-ins, log-ins without a
+// log-out, a shift past midnight, a log-out before the log-in, one across midnight in the
+// sums; then another year, other employees, two called Sam, and leftovers in the old
+// work tables.
 void seed(ReportFixture &fx)
 {
     const QStringList ann = {
@@ -28,11 +29,16 @@ void seed(ReportFixture &fx)
         u"12/31/25 08:00:00 IN"_s,  u"12/31/25 16:00:00 OUT"_s, u"01/02/26 07:00:00 OUT"_s};
     for (const QString &line : ann) {
         const QStringList parts = line.split(u' ');
-        fx.addClocking(parts[0], parts[1], u"Ann"_s, parts[2]);
+        fx.addClocking(parts[0], parts[1], u"Ann"_s, parts[2], u"1"_s);
     }
-    fx.addClocking(u"03/02/26"_s, u"07:00:00"_s, u"Bob"_s, u"IN"_s);
-    fx.addClocking(u"03/11/26"_s, u"09:00:00"_s, zoe, u"IN"_s);
-    fx.addClocking(u"03/11/26"_s, u"17:30:00"_s, zoe, u"OUT"_s);
+    fx.addClocking(u"03/02/26"_s, u"07:00:00"_s, u"Bob"_s, u"IN"_s, u"2"_s);
+    fx.addClocking(u"03/11/26"_s, u"09:00:00"_s, zoe, u"IN"_s, u"3"_s);
+    fx.addClocking(u"03/11/26"_s, u"17:30:00"_s, zoe, u"OUT"_s, u"3"_s);
+    fx.addClocking(u"03/02/26"_s, u"08:00:00"_s, u"Sam"_s, u"IN"_s, u"7"_s);
+    fx.addClocking(u"03/02/26"_s, u"16:00:00"_s, u"Sam"_s, u"OUT"_s, u"7"_s);
+    fx.addClocking(u"03/02/26"_s, u"09:00:00"_s, u"Sam"_s, u"IN"_s, u"8"_s);
+    fx.addClocking(u"03/02/26"_s, u"17:30:00"_s, u"Sam"_s, u"OUT"_s, u"8"_s);
+    fx.addClocking(u"03/03/26"_s, u"09:00:00"_s, u"Sam"_s, u"IN"_s, u"8"_s);
     fx.db().exec(u"insert into i (dt,e) values ('03/20/26','0')"_s);
     fx.db().exec(u"insert into o (dt,e) values ('03/21/26','0')"_s);
 }
@@ -78,9 +84,10 @@ private Q_SLOTS:
     void cleanup() { closeModalWidgets(); }
 
     // A date listed once per clocking, a day paired from other than its earliest
-    // clockings, a shift past midnight paired, another employee's or another year's
-    // clockings counted, a year end missed, old work-table rows listed, a close added or
-    // missing, or a value not escaped.
+    // clockings, a shift past midnight paired, another employee's (of the same name
+    // too) or another year's clockings counted, a renamed employee's earlier clockings
+    // missed, a year end missed, old work-table rows listed, a close added or missing,
+    // or a value not escaped.
     void page_data();
     void page();
     // No employee chosen: the previous page must stay as it was.
@@ -88,12 +95,16 @@ private Q_SLOTS:
     // The list is filled on opening, the run writes the chosen employee's page and shows
     // it, and a run without a choice is refused.
     void dialog();
+    // Two employees of one name: the list tells them apart and each gives only their
+    // own page.
+    void equalNamesInList();
 };
 
 void TestEmployeeHoursReport::page_data()
 {
     QTest::addColumn<QString>("engine");
     QTest::addColumn<QString>("employee");
+    QTest::addColumn<QString>("card");
     QTest::addColumn<QDate>("start");
     QTest::addColumn<QDate>("end");
     QTest::addColumn<QByteArray>("written");
@@ -107,42 +118,59 @@ void TestEmployeeHoursReport::page_data()
         // The engine matters to ranges, order and stored text; the rest runs once.
         const bool once = engine == u"sqlite"_s;
         QTest::addRow("%s: a month", e.constData())
-            << engine << u"Ann"_s << march1 << march31
+            << engine << u"Ann"_s << u"1"_s << march1 << march31
             << frame("Ann", "03/01/26", "03/31/26") + dateList("Missing Log-in's", {"03/06/26"}) +
                    dateList("Missing Log-out's", {"03/04/26", "03/05/26"}) +
                    validDays({"03/02/26|8 hours,30 minutes", "03/03/26|8 hours,10 minutes",
                               "03/09/26|8 hours,0 minutes", "03/10/26|23 hours,40 minutes"});
         QTest::addRow("%s: across the year end", e.constData())
-            << engine << u"Ann"_s << QDate(2025, 12, 15) << QDate(2026, 1, 15)
+            << engine << u"Ann"_s << u"1"_s << QDate(2025, 12, 15) << QDate(2026, 1, 15)
             << frame("Ann", "12/15/25", "01/15/26") + dateList("Missing Log-in's", {"01/02/26"}) +
                    dateList("Missing Log-out's", {}) + validDays({"12/31/25|8 hours,0 minutes"});
         if (once)
             QTest::addRow("%s: no clockings", e.constData())
-                << engine << u"Ann"_s << QDate(2026, 4, 1) << QDate(2026, 4, 30)
+                << engine << u"Ann"_s << u"1"_s << QDate(2026, 4, 1) << QDate(2026, 4, 30)
                 << frame("Ann", "04/01/26", "04/30/26") + nothing;
         QTest::addRow("%s: start after end", e.constData())
-            << engine << u"Ann"_s << march31 << march1
+            << engine << u"Ann"_s << u"1"_s << march31 << march1
             << frame("Ann", "03/31/26", "03/01/26") + nothing;
         if (once)
             QTest::addRow("%s: escaped name", e.constData())
-                << engine << zoe << march1 << march31
+                << engine << zoe << u"3"_s << march1 << march31
                 << frame("Zo\xc3\xab &lt;O'Brien&gt; &amp; &quot;Co&quot;", "03/01/26",
                          "03/31/26") +
                        dateList("Missing Log-in's", {}) + dateList("Missing Log-out's", {}) +
                        validDays({"03/11/26|8 hours,30 minutes"});
+        QTest::addRow("%s: Sam of card 7", e.constData())
+            << engine << u"Sam"_s << u"7"_s << march1 << march31
+            << frame("Sam", "03/01/26", "03/31/26") + dateList("Missing Log-in's", {}) +
+                   dateList("Missing Log-out's", {}) + validDays({"03/02/26|8 hours,0 minutes"});
+        QTest::addRow("%s: Sam of card 8", e.constData())
+            << engine << u"Sam"_s << u"8"_s << march1 << march31
+            << frame("Sam", "03/01/26", "03/31/26") + dateList("Missing Log-in's", {}) +
+                   dateList("Missing Log-out's", {"03/03/26"}) +
+                   validDays({"03/02/26|8 hours,30 minutes"});
+        if (once)
+            QTest::addRow("%s: renamed since", e.constData())
+                << engine << u"Ann Smith"_s << u"1"_s << QDate(2025, 12, 15) << QDate(2026, 1, 15)
+                << frame("Ann Smith", "12/15/25", "01/15/26") +
+                       dateList("Missing Log-in's", {"01/02/26"}) +
+                       dateList("Missing Log-out's", {}) +
+                       validDays({"12/31/25|8 hours,0 minutes"});
     }
 }
 
 void TestEmployeeHoursReport::page()
 {
     QFETCH(QString, employee);
+    QFETCH(QString, card);
     QFETCH(QDate, start);
     QFETCH(QDate, end);
     QFETCH(QByteArray, written);
     CHRONEL_REPORT_FIXTURE(fx);
     seed(fx);
 
-    QVERIFY(EmployeeHoursReport(fx.db(), fx.prompter).run({employee, start, end}));
+    QVERIFY(EmployeeHoursReport(fx.db(), fx.prompter).run({employee, card, start, end}));
 
     QVERIFY2(fx.prompter.scriptDone(), qPrintable(fx.prompter.pending()));
     QCOMPARE(fx.report(), written);
@@ -157,7 +185,7 @@ void TestEmployeeHoursReport::noEmployee()
                               PromptIcon::Error);
 
     QVERIFY(!EmployeeHoursReport(fx.db(), fx.prompter)
-                 .run({QString(), QDate(2026, 3, 1), QDate(2026, 3, 31)}));
+                 .run({QString(), QString(), QDate(2026, 3, 1), QDate(2026, 3, 31)}));
 
     QVERIFY(fx.prompter.scriptDone());
     QCOMPARE(fx.report(), QByteArray("previous page"));
@@ -195,6 +223,30 @@ void TestEmployeeHoursReport::dialog()
     QCOMPARE(names, (QStringList{u"Ann"_s, u"bob"_s}));
     QVERIFY(viewed);
     QCOMPARE(fx.report(), frame("Ann", "03/02/26", "03/02/26") + dateList("Missing Log-in's", {}) +
+                              dateList("Missing Log-out's", {}) +
+                              validDays({"03/02/26|8 hours,30 minutes"}));
+}
+
+void TestEmployeeHoursReport::equalNamesInList()
+{
+    ReportFixture fx;
+    seed(fx);
+    fx.addEmployee(u"Sam"_s, u"8"_s);
+    fx.addEmployee(u"Ann"_s, u"1"_s);
+    fx.addEmployee(u"Sam"_s, u"7"_s);
+    fx.clock.set(QDateTime(QDate(2026, 3, 2), QTime(12, 0)));
+    QStringList names;
+    whenDialogOpens(this, [&](QDialog *dialog) {
+        auto *list = dialog->findChild<QListWidget *>(u"employeeList"_s);
+        for (int row = 0; row < list->count(); ++row)
+            names << list->item(row)->text();
+        list->setCurrentRow(2);
+        QVERIFY(ReportFixture::viewedAfterClick(dialog->findChild<QPushButton *>(u"runButton"_s)));
+    });
+    EmployeeHoursDialog::run(fx.db(), fx.prompter, fx.clock, nullptr);
+
+    QCOMPARE(names, (QStringList{u"Ann"_s, u"Sam (7)"_s, u"Sam (8)"_s}));
+    QCOMPARE(fx.report(), frame("Sam", "03/02/26", "03/02/26") + dateList("Missing Log-in's", {}) +
                               dateList("Missing Log-out's", {}) +
                               validDays({"03/02/26|8 hours,30 minutes"}));
 }

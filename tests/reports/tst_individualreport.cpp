@@ -11,17 +11,19 @@ namespace {
 const QString zoe = u"Zo\u00eb <O'Brien> & \"Co\""_s;
 const QByteArray zoeWritten = "Zo\xc3\xab &lt;O'Brien&gt; &amp; &quot;Co&quot;";
 
-// One employee's clockings around a year end, entered out of order, a colleague's, and
-// rows of other years.
+// One employee's clockings (card 200) around a year end, entered out of order, a
+// colleague's, a namesake's (card 201), and rows of other years.
 void seed(ReportFixture &fx)
 {
     fx.addEmployee(zoe, u"200"_s);
-    fx.addClocking(u"12/31/25"_s, u"17:00:00"_s, zoe, u"OUT"_s);
-    fx.addClocking(u"12/31/25"_s, u"08:00:00"_s, zoe, u"IN"_s);
-    fx.addClocking(u"12/31/25"_s, u"08:10:00"_s, u"Ann"_s, u"IN"_s);
-    fx.addClocking(u"01/02/26"_s, u"07:59:59"_s, zoe, u"IN"_s);
-    fx.addClocking(u"01/02/25"_s, u"08:00:00"_s, zoe, u"IN"_s);
-    fx.addClocking(u"12/31/26"_s, u"08:00:00"_s, zoe, u"IN"_s);
+    fx.addEmployee(zoe, u"201"_s);
+    fx.addClocking(u"12/31/25"_s, u"17:00:00"_s, zoe, u"OUT"_s, u"200"_s);
+    fx.addClocking(u"12/31/25"_s, u"08:00:00"_s, zoe, u"IN"_s, u"200"_s);
+    fx.addClocking(u"12/31/25"_s, u"08:10:00"_s, u"Ann"_s, u"IN"_s, u"100"_s);
+    fx.addClocking(u"12/31/25"_s, u"09:00:00"_s, zoe, u"IN"_s, u"201"_s);
+    fx.addClocking(u"01/02/26"_s, u"07:59:59"_s, zoe, u"IN"_s, u"200"_s);
+    fx.addClocking(u"01/02/25"_s, u"08:00:00"_s, zoe, u"IN"_s, u"200"_s);
+    fx.addClocking(u"12/31/26"_s, u"08:00:00"_s, zoe, u"IN"_s, u"200"_s);
 }
 
 QByteArray row(const QByteArray &date, const QByteArray &time, const QByteArray &type)
@@ -59,8 +61,10 @@ class TestIndividualReport : public QObject
 private Q_SLOTS:
     void init() { failOnUnexpectedWarnings(); }
 
-    // One employee's clockings in order, across a year end and no other year's; any name
-    // or range without clockings gives the table head alone, and the page is viewed.
+    // One employee's clockings in order, across a year end and no other year's, by card
+    // when chosen (a namesake's left out, those made before a rename kept) and by name
+    // when typed; any name or range without clockings gives the table head alone, and
+    // the page is viewed.
     void pages_data();
     void pages();
     // The same page on either engine.
@@ -73,30 +77,46 @@ private Q_SLOTS:
 void TestIndividualReport::pages_data()
 {
     QTest::addColumn<QString>("employee");
+    QTest::addColumn<QString>("card"); // empty for a typed name
     QTest::addColumn<QDate>("start");
     QTest::addColumn<QDate>("end");
     QTest::addColumn<QByteArray>("page");
-    QTest::newRow("across the year end") << zoe << QDate(2025, 12, 1) << QDate(2026, 1, 31)
+    const QDate december1(2025, 12, 1);
+    const QDate january31(2026, 1, 31);
+    QTest::newRow("across the year end") << zoe << u"200"_s << december1 << january31
                                          << page(zoeWritten, "12/01/25", "01/31/26", yearEndRows);
     QTest::newRow("within one year")
-        << zoe << QDate(2026, 1, 1) << QDate(2026, 12, 30)
+        << zoe << u"200"_s << QDate(2026, 1, 1) << QDate(2026, 12, 30)
         << page(zoeWritten, "01/01/26", "12/30/26", row("01/02/26", "07:59:59", "IN"));
-    QTest::newRow("start after end") << zoe << QDate(2026, 1, 31) << QDate(2025, 12, 1)
+    QTest::newRow("start after end") << zoe << u"200"_s << january31 << december1
                                      << page(zoeWritten, "01/31/26", "12/01/25", {});
-    QTest::newRow("typed name of nobody") << u"Nobody"_s << QDate(2025, 1, 1) << QDate(2026, 12, 31)
-                                          << page("Nobody", "01/01/25", "12/31/26", {});
+    QTest::newRow("the namesake") << zoe << u"201"_s << december1 << january31
+                                  << page(zoeWritten, "12/01/25", "01/31/26",
+                                          row("12/31/25", "09:00:00", "IN"));
+    QTest::newRow("renamed since") << u"Zoe"_s << u"200"_s << december1 << january31
+                                   << page("Zoe", "12/01/25", "01/31/26", yearEndRows);
+    QTest::newRow("typed name") << zoe << QString() << december1 << january31
+                                << page(zoeWritten, "12/01/25", "01/31/26",
+                                        row("12/31/25", "08:00:00", "IN") +
+                                            row("12/31/25", "09:00:00", "IN") +
+                                            row("12/31/25", "17:00:00", "OUT") +
+                                            row("01/02/26", "07:59:59", "IN"));
+    QTest::newRow("typed name of nobody")
+        << u"Nobody"_s << QString() << QDate(2025, 1, 1) << QDate(2026, 12, 31)
+        << page("Nobody", "01/01/25", "12/31/26", {});
 }
 
 void TestIndividualReport::pages()
 {
     QFETCH(QString, employee);
+    QFETCH(QString, card);
     QFETCH(QDate, start);
     QFETCH(QDate, end);
     QFETCH(QByteArray, page);
     ReportFixture fx;
     seed(fx);
 
-    QVERIFY(IndividualReport(fx.db(), fx.prompter).run({employee, start, end}));
+    QVERIFY(IndividualReport(fx.db(), fx.prompter).run({employee, card, start, end}));
 
     QCOMPARE(fx.report(), page);
     QVERIFY(fx.prompter.scriptDone());
@@ -107,8 +127,8 @@ void TestIndividualReport::bothEngines()
     CHRONEL_REPORT_FIXTURE(fx);
     seed(fx);
 
-    QVERIFY(
-        IndividualReport(fx.db(), fx.prompter).run({zoe, QDate(2025, 12, 1), QDate(2026, 1, 31)}));
+    QVERIFY(IndividualReport(fx.db(), fx.prompter)
+                .run({zoe, u"200"_s, QDate(2025, 12, 1), QDate(2026, 1, 31)}));
 
     QCOMPARE(fx.report(), page(zoeWritten, "12/01/25", "01/31/26", yearEndRows));
 }
@@ -121,7 +141,7 @@ void TestIndividualReport::emptyNameIsRefused()
                               PromptIcon::Error);
 
     QVERIFY(!IndividualReport(fx.db(), fx.prompter)
-                 .run({QString(), QDate(2025, 12, 1), QDate(2026, 1, 31)}));
+                 .run({QString(), QString(), QDate(2025, 12, 1), QDate(2026, 1, 31)}));
 
     QVERIFY(fx.prompter.scriptDone());
     QVERIFY(!fx.reportExists());

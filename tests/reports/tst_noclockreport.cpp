@@ -19,15 +19,17 @@ void seed(ReportFixture &fx)
     fx.addEmployee(zoe, u"200"_s);
     fx.addEmployee(u"Bob"_s, u"300"_s);
     fx.addEmployee(u"Cy"_s, u"400"_s);
-    fx.addClocking(u"03/14/26"_s, u"08:00:00"_s, u"Ann"_s, u"IN"_s);
-    fx.addClocking(u"03/14/26"_s, u"17:00:00"_s, u"Ann"_s, u"OUT"_s);
-    fx.addClocking(u"03/14/26"_s, u"08:05:00"_s, zoe, u"IN"_s);
-    fx.addClocking(u"03/14/26"_s, u"13:05:00"_s, zoe, u"IN"_s);
-    fx.addClocking(u"03/13/26"_s, u"08:00:00"_s, u"Bob"_s, u"IN"_s);
-    fx.addClocking(u"03/13/26"_s, u"17:00:00"_s, u"Bob"_s, u"OUT"_s);
-    fx.addClocking(u"03/14/26"_s, u"16:00:00"_s, u"Cy"_s, u"OUT"_s);
-    for (const QString &name : {u"Cy"_s, u"Bob"_s, zoe, u"Ann"_s})
-        fx.addClocking(u"03/16/26"_s, u"08:00:00"_s, name, u"IN"_s);
+    fx.addClocking(u"03/14/26"_s, u"08:00:00"_s, u"Ann"_s, u"IN"_s, u"100"_s);
+    fx.addClocking(u"03/14/26"_s, u"17:00:00"_s, u"Ann"_s, u"OUT"_s, u"100"_s);
+    fx.addClocking(u"03/14/26"_s, u"08:05:00"_s, zoe, u"IN"_s, u"200"_s);
+    fx.addClocking(u"03/14/26"_s, u"13:05:00"_s, zoe, u"IN"_s, u"200"_s);
+    fx.addClocking(u"03/13/26"_s, u"08:00:00"_s, u"Bob"_s, u"IN"_s, u"300"_s);
+    fx.addClocking(u"03/13/26"_s, u"17:00:00"_s, u"Bob"_s, u"OUT"_s, u"300"_s);
+    fx.addClocking(u"03/14/26"_s, u"16:00:00"_s, u"Cy"_s, u"OUT"_s, u"400"_s);
+    const QList<std::pair<QString, QString>> everyone = {
+        {u"Cy"_s, u"400"_s}, {u"Bob"_s, u"300"_s}, {zoe, u"200"_s}, {u"Ann"_s, u"100"_s}};
+    for (const auto &[name, card] : everyone)
+        fx.addClocking(u"03/16/26"_s, u"08:00:00"_s, name, u"IN"_s, card);
 }
 
 // The page has always left these rows open.
@@ -65,6 +67,10 @@ private Q_SLOTS:
     // The same page on either engine.
     void bothEngines_data() { TestDatabase::addEngineRows(); }
     void bothEngines();
+    // Clockings matched by name: an employee renamed since counted as absent, or one
+    // clocking counted for a namesake too.
+    void matchedByCard_data() { TestDatabase::addEngineRows(); }
+    void matchedByCard();
     // Without employees the run stops at its message, the frame and heading written.
     void noEmployees();
     // With no list chosen nothing is written.
@@ -109,6 +115,20 @@ void TestNoClockReport::bothEngines()
     QVERIFY(NoClockReport(fx.db(), fx.prompter).run({QDate(2026, 3, 14), true, true}));
 
     QCOMPARE(fx.report(), frame("03/14/26") + noIns + "\r\n</table>" + noOuts);
+}
+
+void TestNoClockReport::matchedByCard()
+{
+    CHRONEL_REPORT_FIXTURE(fx);
+    fx.addEmployee(u"Dee Jones"_s, u"500"_s);
+    fx.addEmployee(u"Sam"_s, u"600"_s);
+    fx.addEmployee(u"Sam"_s, u"700"_s);
+    fx.addClocking(u"03/14/26"_s, u"08:00:00"_s, u"Dee"_s, u"IN"_s, u"500"_s);
+    fx.addClocking(u"03/14/26"_s, u"08:10:00"_s, u"Sam"_s, u"IN"_s, u"600"_s);
+
+    QVERIFY(NoClockReport(fx.db(), fx.prompter).run({QDate(2026, 3, 14), true, false}));
+
+    QCOMPARE(fx.report(), frame("03/14/26") + insHeading + tableHead + row("Sam"));
 }
 
 void TestNoClockReport::noEmployees()

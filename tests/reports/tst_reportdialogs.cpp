@@ -119,7 +119,8 @@ private Q_SLOTS:
     // "Show Breaks" can be ticked only when the station started with breaks on.
     void showBreaksFollowsStartup_data();
     void showBreaksFollowsStartup();
-    // The individual report takes a chosen name, or a typed one as it stands.
+    // The individual report takes a chosen employee by card, telling two of one name
+    // apart, or a typed name as it stands.
     void individualName();
     // Each report menu command is behind the gate and opens its dialog.
     void menuOpensDialog_data();
@@ -188,7 +189,7 @@ void TestReportDialogs::runShowsPage()
     QFETCH(QString, shown);
     ReportFixture fx;
     fx.addEmployee(u"Zo\u00eb <O'Brien>"_s, u"1"_s);
-    fx.addClocking(u"03/14/26"_s, u"08:00:00"_s, u"Zo\u00eb <O'Brien>"_s, u"IN"_s);
+    fx.addClocking(u"03/14/26"_s, u"08:00:00"_s, u"Zo\u00eb <O'Brien>"_s, u"IN"_s, u"1"_s);
     fx.addError(u"03/14/26"_s, u"08:00:00"_s, u"Failed log-in: Zo\u00eb <O'Brien>"_s);
     StartupValues values;
     values.enableBreaks = u"1"_s;
@@ -304,19 +305,38 @@ void TestReportDialogs::individualName()
 {
     ReportFixture fx;
     fx.addEmployee(u"bob"_s, u"2"_s);
+    fx.addEmployee(u"Sam"_s, u"8"_s);
     fx.addEmployee(u"Ann"_s, u"1"_s);
+    fx.addEmployee(u"Sam"_s, u"7"_s);
+    fx.addClocking(u"03/14/26"_s, u"08:00:00"_s, u"Sam"_s, u"IN"_s, u"7"_s);
+    fx.addClocking(u"03/14/26"_s, u"09:30:00"_s, u"Sam"_s, u"IN"_s, u"8"_s);
     IndividualReportDialog dialog(fx.db(), fx.prompter, fx.clock);
     dialog.loadEmployees();
     auto *names = dialog.findChild<QListWidget *>(u"employeeList"_s);
     auto *name = dialog.findChild<QLineEdit *>(u"employeeName"_s);
-    QCOMPARE(names->count(), 2);
-    QCOMPARE(names->item(0)->text(), u"Ann"_s);
+    QStringList shownNames;
+    for (int row = 0; row < names->count(); ++row)
+        shownNames << names->item(row)->text();
+    QCOMPARE(shownNames, (QStringList{u"Ann"_s, u"bob"_s, u"Sam (7)"_s, u"Sam (8)"_s}));
+    dialog.show();
+
+    names->setCurrentRow(3);
+    QCOMPARE(name->text(), u"Sam"_s);
+    std::optional<QString> viewed = viewedAfterRun(dialog);
+    QVERIFY(viewed && viewed->contains(u"Individual Report for Sam"_s));
+    QVERIFY2(viewed->contains(u"09:30:00"_s) && !viewed->contains(u"08:00:00"_s),
+             qPrintable(*viewed));
+
+    // Typed, the name stands for whoever clocked under it.
+    name->setText(u"Sam"_s);
+    names->clearSelection();
+    viewed = viewedAfterRun(dialog);
+    QVERIFY(viewed && viewed->contains(u"09:30:00"_s) && viewed->contains(u"08:00:00"_s));
 
     names->setCurrentRow(1);
     QCOMPARE(name->text(), u"bob"_s);
     name->setText(u"Nobody"_s);
-    dialog.show();
-    const std::optional<QString> viewed = viewedAfterRun(dialog);
+    viewed = viewedAfterRun(dialog);
     QVERIFY(viewed && viewed->contains(u"Individual Report for Nobody"_s));
 }
 

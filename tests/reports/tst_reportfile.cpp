@@ -52,8 +52,10 @@ private Q_SLOTS:
     void pageReplacesPrevious();
     // A report file that cannot be written is reported and never offered for viewing.
     void unwritableFileIsReported();
-    // A database error in the run is shown with the driver's text; no viewer.
-    void databaseErrorIsShown();
+    // A database error in the run is shown with the driver's text; no viewer, and the
+    // previous page stays whole instead of giving way to an empty or broken one.
+    void databaseErrorKeepsPrevious_data();
+    void databaseErrorKeepsPrevious();
     // The frame's picture is placed where the page's relative path points.
     void pictureIsPlaced();
     // The viewer shows the file as it lies on disk, picture and non-ASCII letters included.
@@ -110,19 +112,30 @@ void TestReportFile::unwritableFileIsReported()
     QVERIFY(QFileInfo(home.file(u"report.html"_s)).isDir());
 }
 
-void TestReportFile::databaseErrorIsShown()
+void TestReportFile::databaseErrorKeepsPrevious_data()
 {
+    QTest::addColumn<bool>("halfway");
+    QTest::newRow("before the first write") << false;
+    QTest::newRow("halfway") << true;
+}
+
+void TestReportFile::databaseErrorKeepsPrevious()
+{
+    QFETCH(bool, halfway);
     TestHome home;
+    home.write(u"report.html"_s, "previous page");
     ScriptedPrompter prompter;
     prompter.expectMessage(u"Error"_s, u"no such table: company"_s, PromptIcon::Error);
 
-    const bool view = ReportFile::write(prompter, [](ReportPage &page) -> bool {
-        page.open(u"t"_s, u"h"_s);
+    const bool view = ReportFile::write(prompter, [&](ReportPage &page) -> bool {
+        if (halfway)
+            page.open(u"t"_s, u"h"_s);
         throw DatabaseError(u"no such table: company"_s);
     });
 
     QVERIFY(!view);
     QVERIFY(prompter.scriptDone());
+    QCOMPARE(home.read(u"report.html"_s), QByteArray("previous page"));
 }
 
 void TestReportFile::pictureIsPlaced()

@@ -29,8 +29,9 @@ private Q_SLOTS:
     // A full run records the company, one hashed supervisor and the set-up flag.
     void fullRun_data() { TestDatabase::addEngineRows(); }
     void fullRun();
-    // Going back and pressing Next again writes again: a second account, new company.
-    void repeatedStepsWriteAgain();
+    // Going back and pressing Next again adds a second account instead of replacing the
+    // first, or keeps the old company; a later run does not add its own account.
+    void repeatedStepsReplace();
     // The wizard works on the database the station resolves and makes it when missing.
     void createsStationDatabase();
     void networkLocationIsUsed();
@@ -123,21 +124,36 @@ void TestWizardSteps::fullRun()
     QCOMPARE(db.first(u"select first from run"_s)[u"first"_s], u"0"_s);
 }
 
-void TestWizardSteps::repeatedStepsWriteAgain()
+void TestWizardSteps::repeatedStepsReplace()
 {
     TestHome home;
     auto db = WizardDatabase::open();
     ScriptedPrompter prompter;
+    const auto accounts = [&] {
+        QStringList found;
+        for (const SqlRow &row : db->select(u"select username,password from users"_s))
+            found << row[u"username"_s] + u' ' +
+                         (PasswordHash::matches(row[u"password"_s], u"pw2"_s) ? u"pw2"_s : u"?"_s);
+        found.sort();
+        return found;
+    };
     WizardSteps steps(*db, prompter);
     QVERIFY(steps.saveCompany({u"First"_s, u"1"_s, u"a"_s, u"b"_s, u"c"_s}));
-    QVERIFY(steps.addSupervisor(u"ONE"_s, u"pw"_s, u"pw"_s));
+    QVERIFY(steps.addSupervisor(u"ONE"_s, u"pw1"_s, u"pw1"_s));
     QVERIFY(steps.saveCompany({u"Second"_s, u"2"_s, u"d"_s, u"e"_s, u"f"_s}));
-    QVERIFY(steps.addSupervisor(u"TWO"_s, u"pw"_s, u"pw"_s));
+    QVERIFY(steps.addSupervisor(u"TWO"_s, u"pw2"_s, u"pw2"_s));
+    // Back to the supervisor page only: the same name again.
+    QVERIFY(steps.addSupervisor(u"TWO"_s, u"pw2"_s, u"pw2"_s));
 
-    QCOMPARE(db->select(u"select username from users"_s).size(), 2);
+    QCOMPARE(accounts(), QStringList{u"TWO pw2"_s});
     const QList<SqlRow> companies = db->select(u"select cname from company"_s);
     QCOMPARE(companies.size(), 1);
     QCOMPARE(companies.first()[u"cname"_s], u"Second"_s);
+
+    WizardSteps nextRun(*db, prompter);
+    QVERIFY(nextRun.addSupervisor(u"TWO"_s, u"pw2"_s, u"pw2"_s));
+    QCOMPARE(accounts(), (QStringList{u"TWO pw2"_s, u"TWO pw2"_s}));
+    QVERIFY(prompter.seen().isEmpty());
 }
 
 void TestWizardSteps::createsStationDatabase()
