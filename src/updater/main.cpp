@@ -1,3 +1,4 @@
+#include "BreakTableUpdater.h"
 #include "MessageBoxPrompter.h"
 #include "UpdaterDialog.h"
 
@@ -11,6 +12,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(u"Chronel Updater"_s);
     QApplication::setWindowIcon(QIcon(u":/chronel/chronel.png"_s));
+    BreakTableUpdater::tightenHome();
     MessageBoxPrompter prompter;
     UpdaterDialog dialog(prompter);
     prompter.setParent(&dialog);
