@@ -28,7 +28,11 @@ void showDatabaseError(Prompter &prompter, const DatabaseError &error)
                         PromptIcon::Error);
         return;
     }
-    prompter.inform(QObject::tr("Error"), error.text(), PromptIcon::Error);
+    prompter.inform(QObject::tr("Error"),
+                    error.text().isEmpty()
+                        ? QObject::tr("The database refused the operation without a reason.")
+                        : error.text(),
+                    PromptIcon::Error);
 }
 
 void showUnreachableAtStart(Prompter &prompter, const QString &location,

@@ -19,7 +19,9 @@ private Q_SLOTS:
     // empty box when the driver gave no text.
     void unreachableMessage_data();
     void unreachableMessage();
-    // A refused statement lost its driver's text or took the outage's words.
+    // A refused statement lost its driver's text, took the outage's words, or showed an
+    // empty box.
+    void statementErrorShowsDriverText_data();
     void statementErrorShowsDriverText();
     // A server's password shown on the screen or a file path shown otherwise than typed.
     void shownLocation_data();
@@ -52,11 +54,23 @@ void TestReportedErrors::unreachableMessage()
     QVERIFY2(prompter.scriptDone(), qPrintable(prompter.pending()));
 }
 
+void TestReportedErrors::statementErrorShowsDriverText_data()
+{
+    QTest::addColumn<QString>("driverText");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("driver text") << u"no such table: nosuchtable"_s
+                                 << u"no such table: nosuchtable"_s;
+    QTest::newRow("no text") << QString()
+                             << u"The database refused the operation without a reason."_s;
+}
+
 void TestReportedErrors::statementErrorShowsDriverText()
 {
+    QFETCH(QString, driverText);
+    QFETCH(QString, expected);
     ScriptedPrompter prompter;
-    prompter.expectMessage(u"Error"_s, u"no such table: nosuchtable"_s, PromptIcon::Error);
-    showDatabaseError(prompter, DatabaseError(u"no such table: nosuchtable"_s));
+    prompter.expectMessage(u"Error"_s, expected, PromptIcon::Error);
+    showDatabaseError(prompter, DatabaseError(driverText));
     QVERIFY2(prompter.scriptDone(), qPrintable(prompter.pending()));
 }
 
