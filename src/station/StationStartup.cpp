@@ -5,7 +5,9 @@
 #include "DatabaseError.h"
 #include "ExitCode.h"
 #include "LocationFile.h"
+#include "PrivateFiles.h"
 #include "Prompter.h"
+#include "ReportedErrors.h"
 #include "Schema.h"
 #include "StationOptions.h"
 #include "Transaction.h"
@@ -20,11 +22,15 @@ StationStartup::~StationStartup() = default;
 
 StationStartup::Outcome StationStartup::run()
 {
+    QString home;
     try {
-        m_location = LocationFile(ChronelHome::path()).resolve();
-        // Opening a missing file would leave an empty database behind; only the
-        // wizard makes new databases.
-        if (Database::fileMissing(m_location.path))
+        home = ChronelHome::path();
+        m_location = LocationFile(home).resolve();
+        PrivateFiles::tighten(home, m_location);
+        // Opening a missing file would leave an empty database behind; only the wizard
+        // makes new databases. A missing folder is a share out of reach, which the
+        // opening reports.
+        if (Database::fileMissing(m_location.path) && !Database::folderMissing(m_location.path))
             return askForWizard();
         m_db = std::make_unique<Database>(m_location.path);
         if (!Schema::isPresent(*m_db))
@@ -43,7 +49,11 @@ StationStartup::Outcome StationStartup::run()
         return Outcome::Ready;
     } catch (const DatabaseError &error) {
         m_db.reset();
-        m_prompter.inform(QObject::tr("Error"), error.text(), PromptIcon::Error);
+        if (error.unreachable())
+            showUnreachableAtStart(m_prompter, m_location.path, LocationFile(home).filePath(),
+                                   error);
+        else
+            m_prompter.inform(QObject::tr("Error"), error.text(), PromptIcon::Error);
         return Outcome::Failed;
     }
 }

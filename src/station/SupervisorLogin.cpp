@@ -30,10 +30,15 @@ SupervisorLogin::Result SupervisorLogin::logIn(const QString &userName, const QS
         Transaction transaction(m_db);
         matched = accountMatches(userName, password);
         if (!matched)
-            // Only the name: a mistyped password is often another account's.
+            // Only an account's name: a mistyped password is often another account's, and
+            // a name that opens no account may be a password typed in the wrong field.
             m_db.exec(
                 u"insert into errorlog (tm,dt,reason,sent) values (?,?,?,'YES')"_s,
-                {time, date, u"Invalid login ->username: "_s + TextInput::storableCopy(userName)});
+                {time, date,
+                 u"Invalid login ->username: "_s +
+                     (TextInput::storable(userName) && SupervisorAccounts::exists(m_db, userName)
+                          ? userName
+                          : u"(unknown user)"_s)});
         transaction.commit();
     });
     if (!done)

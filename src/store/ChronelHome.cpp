@@ -1,8 +1,10 @@
 #include "ChronelHome.h"
 
 #include "DatabaseError.h"
+#include "PrivateFiles.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 using namespace Qt::StringLiterals;
@@ -11,12 +13,21 @@ namespace ChronelHome {
 
 QString path()
 {
+    const QString home = folder();
+    const QDir dir;
+    // Made with its final rights, so the location file is never readable by others.
+    if (!dir.exists(home) && !(dir.mkpath(QFileInfo(home).absolutePath()) &&
+                               (dir.mkdir(home, PrivateFiles::folderMode) || dir.exists(home))))
+        throw DatabaseError(QObject::tr("Cannot create the folder %1").arg(home));
+    return home;
+}
+
+QString folder()
+{
     QString folder = qEnvironmentVariable("CHRONEL_HOME");
     if (folder.isEmpty())
         folder =
             QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + u"/chronel"_s;
-    if (!QDir().mkpath(folder))
-        throw DatabaseError(QObject::tr("Cannot create the folder %1").arg(folder));
     return QDir::cleanPath(folder);
 }
 

@@ -4,7 +4,9 @@
 #include "DatabaseLocation.h"
 
 #include <QAtomicInt>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QObject>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -19,6 +21,8 @@ namespace {
 
 // Milliseconds a statement waits for a file that another station has locked.
 constexpr int sqliteBusyTimeoutMs = 15000;
+// Seconds a connection waits for a server that does not answer.
+constexpr int serverConnectTimeoutSeconds = 10;
 
 QString nextConnectionName()
 {
@@ -34,6 +38,18 @@ QString errorText(const QSqlError &error)
     if (!error.driverText().isEmpty() && !text.contains(error.driverText()))
         text += u"\n"_s + error.driverText();
     return text.trimmed();
+}
+
+// Why the database cannot be reached, in the driver's words: their first line, as the
+// lines after it are hints for programmers.
+QString unreachableText(const QSqlError &error)
+{
+    for (const QString &source : {error.databaseText(), error.driverText()}) {
+        const QString line = source.section(u'\n', 0, 0, QString::SectionSkipEmpty).simplified();
+        if (!line.isEmpty())
+            return line;
+    }
+    return QObject::tr("the connection was lost");
 }
 
 QSqlDatabase openSqlite(const QString &name, const QString &file)
@@ -54,9 +70,14 @@ QSqlDatabase openPostgres(const QString &name, const QString &uri)
     db.setPassword(url.password());
     db.setDatabaseName(url.path().mid(1));
     QStringList options;
-    const auto items = QUrlQuery(url).queryItems(QUrl::FullyDecoded);
+    const QUrlQuery parameters(url);
+    const auto items = parameters.queryItems(QUrl::FullyDecoded);
     for (const auto &[key, value] : items)
         options << key + u'=' + value;
+    // A server that does not answer at all (a network down rather than a server
+    // refusing) would otherwise hold the station for minutes at every action.
+    if (!parameters.hasQueryItem(u"connect_timeout"_s))
+        options << u"connect_timeout=%1"_s.arg(serverConnectTimeoutSeconds);
     db.setConnectOptions(options.join(u';'));
     return db;
 }
@@ -68,14 +89,19 @@ Database::Database(const QString &location)
       m_dialect(DatabaseLocation::isServerUri(location) ? SqlDialect::Engine::PostgreSql
                                                         : SqlDialect::Engine::Sqlite)
 {
+    // SQLite would only say that it cannot open the file.
+    if (folderMissing(location))
+        throw DatabaseError(QObject::tr("the folder %1 is not there")
+                                .arg(QDir::toNativeSeparators(QFileInfo(location).absolutePath())),
+                            DatabaseError::Kind::Unreachable);
     QSqlDatabase db = m_dialect.engine() == SqlDialect::Engine::Sqlite
                           ? openSqlite(m_connectionName, location)
                           : openPostgres(m_connectionName, location);
     if (!db.open()) {
-        const QString text = errorText(db.lastError());
+        const QString text = unreachableText(db.lastError());
         db = QSqlDatabase();
         QSqlDatabase::removeDatabase(m_connectionName);
-        throw DatabaseError(text);
+        throw DatabaseError(text, DatabaseError::Kind::Unreachable);
     }
 }
 
@@ -95,6 +121,11 @@ bool Database::fileMissing(const QString &location)
     return !DatabaseLocation::isServerUri(location) && !QFile::exists(location);
 }
 
+bool Database::folderMissing(const QString &location)
+{
+    return !DatabaseLocation::isServerUri(location) && !QFileInfo(location).absoluteDir().exists();
+}
+
 int Database::exec(const QString &sql, const QVariantList &values)
 {
     return run(sql, values).numRowsAffected();
@@ -111,6 +142,14 @@ QList<SqlRow> Database::select(const QString &sql, const QVariantList &values)
 
 QSqlQuery Database::run(const QString &sql, const QVariantList &values)
 {
+    if (m_lost || !QSqlDatabase::database(m_connectionName, false).isOpen()) {
+        // A transaction whose connection went has nothing left to run on.
+        if (m_inTransaction)
+            throw DatabaseError(QObject::tr("the connection was lost"),
+                                DatabaseError::Kind::Unreachable);
+        // It went at an earlier statement, or could not be made again then.
+        reconnect();
+    }
     for (int attempt = 0;; ++attempt) {
         QSqlQuery query(QSqlDatabase::database(m_connectionName, false));
         query.setForwardOnly(true);
@@ -125,32 +164,62 @@ QSqlQuery Database::run(const QString &sql, const QVariantList &values)
         }
         if (ok)
             return query;
-        if (attempt == 0 && reconnected())
+        const bool lost = connectionLost(query.lastError());
+        // A server restart drops the connection and the driver does not reconnect by
+        // itself. Inside a transaction the earlier statements are lost with it, so only a
+        // statement of its own is tried again.
+        if (lost && attempt == 0 && !m_inTransaction) {
+            reconnect();
             continue;
-        fail(query);
+        }
+        fail(query, lost);
     }
 }
 
-bool Database::reconnected()
+bool Database::connectionLost(const QSqlError &error) const
 {
-    // A server restart drops the connection and the driver does not reconnect by itself.
-    // Inside a transaction the earlier statements are lost with it, so only a statement
-    // of its own is tried again.
-    if (m_dialect.engine() != SqlDialect::Engine::PostgreSql || m_inTransaction)
-        return false;
-    QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
-    if (QSqlQuery(db).exec(u"select 1"_s))
-        return false;
-    db.close();
-    return db.open();
+    if (!QSqlDatabase::database(m_connectionName, false).isOpen())
+        return true;
+    const QString code = error.nativeErrorCode();
+    if (m_dialect.engine() == SqlDialect::Engine::Sqlite) {
+        // The file can no longer be opened or read, or is no longer where it was opened:
+        // its shared folder went away.
+        constexpr int readOnly = 8;    // SQLITE_READONLY, also for a file that moved
+        constexpr int ioError = 10;    // SQLITE_IOERR
+        constexpr int cannotOpen = 14; // SQLITE_CANTOPEN
+        const int primary = code.toInt() & 0xff;
+        return primary == cannotOpen || primary == ioError ||
+               (primary == readOnly && !QFile::exists(m_location));
+    }
+    // Connection exceptions, and the server shutting down or restarting.
+    return code.startsWith(u"08"_s) || code.startsWith(u"57P"_s);
 }
 
-void Database::fail(QSqlQuery &query)
+void Database::reconnect()
 {
-    const QString text = errorText(query.lastError());
+    QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
+    db.close();
+    m_lost = false;
+    // Opening a file that went away would make an empty database in its place.
+    if (Database::fileMissing(m_location))
+        throw DatabaseError(
+            QObject::tr("%1 is not there").arg(QDir::toNativeSeparators(m_location)),
+            DatabaseError::Kind::Unreachable);
+    if (!db.open())
+        throw DatabaseError(unreachableText(db.lastError()), DatabaseError::Kind::Unreachable);
+}
+
+void Database::fail(QSqlQuery &query, bool lost)
+{
+    const QSqlError error = query.lastError();
     if (m_inTransaction)
         m_failedInTransaction = std::make_unique<QSqlQuery>(std::move(query));
-    throw DatabaseError(text);
+    if (lost) {
+        // Made again before the next statement: a file handle may outlive its share.
+        m_lost = true;
+        throw DatabaseError(unreachableText(error), DatabaseError::Kind::Unreachable);
+    }
+    throw DatabaseError(errorText(error));
 }
 
 SqlRow Database::first(const QString &sql, const QVariantList &values)
@@ -191,8 +260,11 @@ void Database::commit()
 
 void Database::rollback() noexcept
 {
-    QSqlQuery query(QSqlDatabase::database(m_connectionName, false));
-    query.exec(u"rollback"_s);
+    // A connection that went took its transaction with it.
+    if (QSqlDatabase db = QSqlDatabase::database(m_connectionName, false); db.isOpen()) {
+        QSqlQuery query(db);
+        query.exec(u"rollback"_s);
+    }
     m_inTransaction = false;
     m_failedInTransaction.reset();
 }

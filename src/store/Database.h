@@ -8,15 +8,18 @@
 #include <QVariantList>
 #include <memory>
 
+class QSqlError;
 class QSqlQuery;
 
 // The one connection of a program: a SQLite file, or a PostgreSQL server named by a
 // postgresql:// URI. Every statement binds its values. Errors throw DatabaseError
-// with the driver's text.
+// with the driver's text; a connection that is gone throws it as unreachable and is
+// made again at the next statement.
 class Database
 {
 public:
-    // Opens the connection. A SQLite file that does not exist yet is created.
+    // Opens the connection. A SQLite file that does not exist yet is created; one whose
+    // folder is not there is unreachable.
     explicit Database(const QString &location);
     ~Database();
     Database(const Database &) = delete;
@@ -24,6 +27,9 @@ public:
 
     // True when `location` names a SQLite file that is not there.
     static bool fileMissing(const QString &location);
+    // True when `location` names a SQLite file in a folder that is not there: a shared
+    // folder out of reach, where no database can be made either.
+    static bool folderMissing(const QString &location);
 
     const QString &location() const { return m_location; }
     const SqlDialect &dialect() const { return m_dialect; }
@@ -49,11 +55,14 @@ private:
     QString m_location;
     SqlDialect m_dialect;
     bool m_inTransaction = false;
+    // The connection went; it is made again before the next statement.
+    bool m_lost = false;
     // PostgreSQL cannot free a statement that failed inside a transaction until the
     // rollback (Qt would warn); it is kept until then.
     std::unique_ptr<QSqlQuery> m_failedInTransaction;
 
     QSqlQuery run(const QString &sql, const QVariantList &values);
-    bool reconnected();
-    [[noreturn]] void fail(QSqlQuery &query);
+    bool connectionLost(const QSqlError &error) const;
+    void reconnect();
+    [[noreturn]] void fail(QSqlQuery &query, bool lost);
 };

@@ -9,5 +9,7 @@ struct DatabaseLocation
     bool localMode = true;
 
     static bool isServerUri(const QString &path);
+    // `path` as it may be shown or logged: a server's password left out.
+    static QString shown(const QString &path);
     bool isServer() const { return isServerUri(path); }
 };

@@ -1,6 +1,7 @@
 #include "LocationFile.h"
 
 #include "DatabaseError.h"
+#include "PrivateFiles.h"
 
 #include <QFile>
 #include <QObject>
@@ -16,9 +17,11 @@ namespace {
 
 void writeFile(const QString &path, const QByteArray &content)
 {
+    // The location file may hold a server's password: only its owner reads it.
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-        file.write(content) != content.size() || !file.flush())
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate, PrivateFiles::fileMode) ||
+        !file.setPermissions(PrivateFiles::fileMode) || file.write(content) != content.size() ||
+        !file.flush())
         throw DatabaseError(QObject::tr("Cannot write %1: %2").arg(path, file.errorString()));
 }
 
@@ -34,7 +37,8 @@ QByteArray readFile(const QString &path)
 void replaceFile(const QString &path, const QByteArray &content)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() || !file.commit())
+    if (!file.open(QIODevice::WriteOnly) || !file.setPermissions(PrivateFiles::fileMode) ||
+        file.write(content) != content.size() || !file.commit())
         throw DatabaseError(QObject::tr("Cannot write %1: %2").arg(path, file.errorString()));
 }
 
@@ -71,21 +75,42 @@ QString LocationFile::defaultDatabasePath() const
 
 DatabaseLocation LocationFile::resolve() const
 {
-    if (!QFile::exists(filePath())) {
-        const QString path = defaultDatabasePath();
-        writeFile(filePath(), path.toUtf8());
+    const std::optional<QString> text = storedText();
+    if (!text) {
+        writeFile(filePath(), defaultDatabasePath().toUtf8());
         writeFile(markerPath(), {});
-        return {path, true};
     }
+    return locationOf(text);
+}
+
+DatabaseLocation LocationFile::read() const
+{
+    return locationOf(storedText());
+}
+
+std::optional<QString> LocationFile::storedText() const
+{
+    if (!QFile::exists(filePath()))
+        return std::nullopt;
     QString text = QString::fromUtf8(readFile(filePath()));
     // A hand-edited file often ends with a line end; it is no part of the path.
     while (text.endsWith(u'\n') || text.endsWith(u'\r'))
         text.chop(1);
+    // Beside the marker the text is the database file itself; an empty one names none,
+    // and SQLite would open a throw-away database in memory for it.
+    if (text.trimmed().isEmpty() && QFile::exists(markerPath()))
+        return std::nullopt;
+    return text;
+}
 
+DatabaseLocation LocationFile::locationOf(const std::optional<QString> &text) const
+{
+    if (!text)
+        return {defaultDatabasePath(), true};
     // A database server is shared by nature, whatever the marker says.
-    if (!DatabaseLocation::isServerUri(text) && QFile::exists(markerPath()))
-        return {text, true};
-    return {networkDatabase(text), false};
+    if (!DatabaseLocation::isServerUri(*text) && QFile::exists(markerPath()))
+        return {*text, true};
+    return {networkDatabase(*text), false};
 }
 
 void LocationFile::writeLocal() const

@@ -2,6 +2,8 @@
 
 #include "DatabaseLocation.h"
 
+#include <optional>
+
 // The location file (path.ini) and its marker (z89ty.kly) in the Chronel home.
 // With the marker the file holds the database itself (local mode); without it, the
 // shared folder that holds main.db (network mode).
@@ -18,9 +20,13 @@ public:
     // when `folder` is a URI.
     static QString networkDatabase(const QString &folder);
 
-    // Reads the location; on the first start writes the local default and the marker.
-    // Throws DatabaseError when the files cannot be read or written.
+    // Reads the location; where none is set up yet (the first start, or an empty file
+    // beside the marker) writes the local default and the marker. Throws DatabaseError
+    // when the files cannot be read or written.
     DatabaseLocation resolve() const;
+    // The location resolve() gives, without writing anything. Throws DatabaseError when
+    // the location file cannot be read.
+    DatabaseLocation read() const;
 
     // Local mode from the next start on: the marker is created and the location file
     // removed, so the next start writes the default. Throws DatabaseError; on failure the
@@ -36,5 +42,9 @@ public:
     QString defaultDatabasePath() const;
 
 private:
+    // The location file's text without its line ends; nothing when no location is set up.
+    std::optional<QString> storedText() const;
+    DatabaseLocation locationOf(const std::optional<QString> &text) const;
+
     QString m_home;
 };

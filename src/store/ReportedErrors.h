@@ -6,15 +6,24 @@
 
 #include <QObject>
 
-// Runs one handler; a database error ends it and is shown with the driver's text,
-// leaving the window open. Returns false when the handler was ended that way.
+// Shows a database error: one that found no connection in the words every outage gets,
+// any other with the driver's text.
+void showDatabaseError(Prompter &prompter, const DatabaseError &error);
+
+// Shows why a program cannot start: the database at `location` cannot be reached. Says
+// where the location is changed, the location file at `locationFile`.
+void showUnreachableAtStart(Prompter &prompter, const QString &location,
+                            const QString &locationFile, const DatabaseError &error);
+
+// Runs one handler; a database error ends it and is shown, leaving the window open.
+// Returns false when the handler was ended that way.
 template <typename Handler> bool runReported(Prompter &prompter, Handler &&handler)
 {
     try {
         handler();
         return true;
     } catch (const DatabaseError &error) {
-        prompter.inform(QObject::tr("Error"), error.text(), PromptIcon::Error);
+        showDatabaseError(prompter, error);
         return false;
     }
 }

@@ -23,4 +23,9 @@ std::optional<QString> matchingPassword(Database &db, const QString &userName, c
     return std::nullopt;
 }
 
+bool exists(Database &db, const QString &userName)
+{
+    return !db.select(u"select username from users where username = ?"_s, {userName}).isEmpty();
+}
+
 } // namespace SupervisorAccounts

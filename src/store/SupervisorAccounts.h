@@ -13,4 +13,7 @@ namespace SupervisorAccounts {
 std::optional<QString> matchingPassword(Database &db, const QString &userName,
                                         const QString &typed);
 
+// True when `userName` has an account. Throws DatabaseError.
+bool exists(Database &db, const QString &userName);
+
 } // namespace SupervisorAccounts

@@ -2,15 +2,16 @@
 
 #include "ChronelHome.h"
 #include "Database.h"
+#include "DatabaseError.h"
 #include "DatabaseLocation.h"
 #include "LocationFile.h"
+#include "PrivateFiles.h"
 #include "Prompter.h"
 #include "ReportedErrors.h"
 #include "Schema.h"
 #include "Transaction.h"
 
 #include <QObject>
-#include <QUrl>
 #include <memory>
 
 using namespace Qt::StringLiterals;
@@ -58,7 +59,8 @@ BreakTableUpdater::Outcome BreakTableUpdater::updateStationDatabase()
     std::unique_ptr<Database> db;
     QString location;
     const bool opened = runReported(m_prompter, [&] {
-        location = LocationFile(ChronelHome::path()).resolve().path;
+        // Read, not resolved: a home without a database keeps nothing of the updater's.
+        location = LocationFile(ChronelHome::folder()).read().path;
         // Opening a missing file would make an empty database there.
         if (!Database::fileMissing(location))
             db = std::make_unique<Database>(location);
@@ -70,6 +72,16 @@ BreakTableUpdater::Outcome BreakTableUpdater::updateStationDatabase()
         return Outcome::NoDatabase;
     }
     return update(*db);
+}
+
+void BreakTableUpdater::tightenHome()
+{
+    const QString home = ChronelHome::folder();
+    try {
+        PrivateFiles::tighten(home, LocationFile(home).read());
+    } catch (const DatabaseError &) {
+        // A location file that cannot be read is reported when the update runs.
+    }
 }
 
 BreakTableUpdater::Outcome BreakTableUpdater::update(Database &db)
@@ -130,13 +142,9 @@ void BreakTableUpdater::report(int percent) const
 
 void BreakTableUpdater::refuse(const QString &location)
 {
-    // A server's address may carry its password, which has no place on the screen.
-    const QString shown = DatabaseLocation::isServerUri(location)
-                              ? QUrl(location).toString(QUrl::RemovePassword)
-                              : location;
     m_prompter.inform(QObject::tr("Error"),
                       QObject::tr("There is no Chronel database at %1.\nPlease run the Chronel "
                                   "wizard before updating.")
-                          .arg(shown),
+                          .arg(DatabaseLocation::shown(location)),
                       PromptIcon::Error);
 }

@@ -29,8 +29,11 @@ public:
     static const QStringList &tableNames();
 
     // Updates the database the station uses, found the way the station finds it, and
-    // tells the user the outcome. A database file that is not there is not made.
+    // tells the user the outcome. A database file that is not there is not made, nor
+    // anything else in the Chronel home.
     Outcome updateStationDatabase();
+    // Tightens the rights an older version left on the Chronel home; makes nothing.
+    static void tightenHome();
     // Updates `db` and tells the user the outcome.
     Outcome update(Database &db);
 

@@ -34,6 +34,8 @@ UpdaterDialog::UpdaterDialog(Prompter &prompter, QWidget *parent)
     m_progress->setValue(0);
 
     auto *process = DialogButton::create(tr("Process!"), u"processButton"_s, group);
+    // The one dialog where Enter runs the button.
+    process->setDefault(true);
     connect(process, &QPushButton::clicked, this, &UpdaterDialog::process);
 
     // In place of the system-menu item, which not every window manager offers.

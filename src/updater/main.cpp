@@ -1,3 +1,4 @@
+#include "BreakTableUpdater.h"
 #include "ExitCode.h"
 #include "MessageBoxPrompter.h"
 #include "UpdaterDialog.h"
@@ -14,6 +15,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(u"Chronel Updater"_s);
     QApplication::setApplicationVersion(ChronelVersion::text);
     QApplication::setWindowIcon(QIcon(u":/chronel/chronel.png"_s));
+    BreakTableUpdater::tightenHome();
     MessageBoxPrompter prompter;
     UpdaterDialog dialog(prompter);
     prompter.setParent(&dialog);

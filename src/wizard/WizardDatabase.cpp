@@ -3,6 +3,8 @@
 #include "ChronelHome.h"
 #include "Database.h"
 #include "LocationFile.h"
+#include "PrivateFiles.h"
+#include "ReportedErrors.h"
 #include "Schema.h"
 
 using namespace Qt::StringLiterals;
@@ -11,8 +13,11 @@ namespace WizardDatabase {
 
 std::unique_ptr<Database> open()
 {
-    const DatabaseLocation location = LocationFile(ChronelHome::path()).resolve();
+    const QString home = ChronelHome::path();
+    const DatabaseLocation location = LocationFile(home).resolve();
     auto db = std::make_unique<Database>(location.path);
+    // Before the first row: a database just made is its owner's only from the start.
+    PrivateFiles::tighten(home, location);
     if (!Schema::isPresent(*db))
         Schema::create(*db);
     return db;
@@ -25,6 +30,18 @@ bool isSetUp()
         return false;
     Database db(location.path);
     return Schema::isPresent(db) && db.first(u"select first from run"_s).text(u"first"_s) != u"1"_s;
+}
+
+void showUnreachable(Prompter &prompter, const DatabaseError &error)
+{
+    const LocationFile file(ChronelHome::folder());
+    QString location;
+    try {
+        location = file.read().path;
+    } catch (const DatabaseError &) {
+        // The message still says where the location is set.
+    }
+    showUnreachableAtStart(prompter, location, file.filePath(), error);
 }
 
 } // namespace WizardDatabase

@@ -4,6 +4,7 @@
 #include "MessageBoxPrompter.h"
 #include "WelcomePage.h"
 #include "WizardDatabase.h"
+#include "WizardRun.h"
 #include "WizardSteps.h"
 #include "platform/Version.h"
 
@@ -19,20 +20,30 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(QIcon(u":/chronel/chronel.png"_s));
     MessageBoxPrompter prompter;
 
-    std::unique_ptr<Database> db;
+    // The launcher asks for the wizard only where the station could not start.
+    const bool ifNeeded = QApplication::arguments().contains(u"--if-needed"_s);
+    std::unique_ptr<WizardRun> run;
     try {
-        // The launcher asks for the wizard only where the station could not start.
-        if (QApplication::arguments().contains(u"--if-needed"_s) && WizardDatabase::isSetUp())
+        if (ifNeeded && WizardDatabase::isSetUp())
             return ExitCode::Done;
-        db = WizardDatabase::open();
+        run = std::make_unique<WizardRun>();
     } catch (const DatabaseError &error) {
-        prompter.inform(QObject::tr("Error"), error.text(), PromptIcon::Error);
+        if (!error.unreachable()) {
+            prompter.inform(QObject::tr("Error"), error.text(), PromptIcon::Error);
+            return ExitCode::Failed;
+        }
+        // No wizard can help there; the station the launcher starts next tells why.
+        if (ifNeeded)
+            return ExitCode::Done;
+        WizardDatabase::showUnreachable(prompter, error);
         return ExitCode::Failed;
     }
 
-    WizardSteps steps(*db, prompter);
-    WelcomePage welcome(
-        WizardContext{steps, [](int exitCode) { QCoreApplication::exit(exitCode); }});
+    WizardSteps steps(run->database(), prompter);
+    WelcomePage welcome(WizardContext{steps, [&run](int exitCode) {
+                                          run->finish();
+                                          QCoreApplication::exit(exitCode);
+                                      }});
     welcome.show();
     return QApplication::exec();
 }

@@ -36,7 +36,8 @@ private Q_SLOTS:
     void init() { failOnUnexpectedWarnings(); }
 
     // The right account opens this station's menus; a wrong one is recorded without
-    // the typed password.
+    // the typed password, and without a user name that is no account's (often a
+    // password typed in the wrong field).
     void logIn_data();
     void logIn();
     // Accounts from before hashing still work once and are hashed at once.
@@ -80,11 +81,14 @@ void TestSupervisorAccess::logIn_data()
             << u"Invalid login ->username: O'Hara"_s;
         QTest::addRow("%s: unknown user", e.constData())
             << engine << u"nobody"_s << u"Se'cret"_s << u"Error!"_s << invalid << refused << u"0"_s
-            << u"Invalid login ->username: nobody"_s;
-        // The driver would refuse a NUL: logged with the character replaced.
+            << u"Invalid login ->username: (unknown user)"_s;
+        QTest::addRow("%s: password typed as the user name", e.constData())
+            << engine << u"Se'cret"_s << u"Se'cret"_s << u"Error!"_s << invalid << refused << u"0"_s
+            << u"Invalid login ->username: (unknown user)"_s;
+        // The driver would refuse a NUL: no account can have it, so it is no account's.
         QTest::addRow("%s: control character in the user name", e.constData())
             << engine << u"O'Hara\0"_s << u"Se'cret"_s << u"Error!"_s << invalid << refused
-            << u"0"_s << u"Invalid login ->username: O'Hara\ufffd"_s;
+            << u"0"_s << u"Invalid login ->username: (unknown user)"_s;
     }
     QTest::newRow("empty user") << u"sqlite"_s << QString() << u"x"_s << u"Authentication Failed!"_s
                                 << check << refused << u"0"_s << QString();

@@ -5,6 +5,9 @@
 #include "TestDatabase.h"
 #include "Transaction.h"
 
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -39,6 +42,16 @@ private Q_SLOTS:
     // A server that dropped the connection (restart, idle timeout) is reconnected to
     // instead of failing every statement until the station is restarted.
     void droppedServerConnectionIsReopened();
+    // A connection lost inside a transaction was retried on a new one, running the rest
+    // of the operation without its first statements, or was shown as a refused
+    // statement; the next operation must find the connection made again.
+    void connectionLostInTransaction();
+    // A server or shared folder out of reach taken for a refused statement, or a
+    // folder made where the share should be.
+    void openFailureIsUnreachable_data();
+    void openFailureIsUnreachable();
+    // A shared folder that goes away and comes back while the station runs.
+    void sharedFolderGoneAndBack();
 };
 
 void TestDatabaseStore::newDatabaseIsComplete()
@@ -173,6 +186,7 @@ void TestDatabaseStore::badStatementCarriesDriverText()
         QFAIL("the query should have failed");
     } catch (const DatabaseError &error) {
         QVERIFY2(error.text().contains(u"nosuchtable"_s), qPrintable(error.text()));
+        QVERIFY(!error.unreachable());
     }
 }
 
@@ -189,6 +203,82 @@ void TestDatabaseStore::droppedServerConnectionIsReopened()
                      "where datname = current_database() and pid <> pg_backend_pid()"_s);
     }
     QCOMPARE(station.first(u"select first from run"_s)[u"first"_s], u"1"_s);
+}
+
+void TestDatabaseStore::connectionLostInTransaction()
+{
+    if (!TestDatabase::available(u"postgresql"_s))
+        return;
+    TestDatabase target(u"postgresql"_s);
+    Database station(target.location());
+    Schema::create(station);
+    try {
+        Transaction transaction(station);
+        station.exec(u"insert into errorlog (tm,dt,reason,sent) values ('1','2','first','NO')"_s);
+        {
+            Database other(target.location());
+            other.select(u"select pg_terminate_backend(pid) as gone from pg_stat_activity "
+                         "where datname = current_database() and pid <> pg_backend_pid()"_s);
+        }
+        station.exec(u"insert into errorlog (tm,dt,reason,sent) values ('1','2','second','NO')"_s);
+        transaction.commit();
+        QFAIL("the statement after the lost connection should have failed");
+    } catch (const DatabaseError &error) {
+        QVERIFY2(error.unreachable(), qPrintable(error.text()));
+        QVERIFY(!error.text().isEmpty());
+    }
+    QVERIFY(station.select(u"select reason from errorlog"_s).isEmpty());
+}
+
+void TestDatabaseStore::openFailureIsUnreachable_data()
+{
+    QTest::addColumn<QString>("location"); // "<tmp>" for a fresh temporary folder
+    QTest::newRow("sqlite, folder gone") << u"<tmp>/share/main.db"_s;
+    // Nothing listens on port 1 of the loopback: the connection is refused at once.
+    QTest::newRow("postgresql, nobody listening")
+        << u"postgresql://clock@127.0.0.1:1/chronel?connect_timeout=5"_s;
+}
+
+void TestDatabaseStore::openFailureIsUnreachable()
+{
+    QFETCH(QString, location);
+    QTemporaryDir folder;
+    location.replace(u"<tmp>"_s, folder.path());
+    try {
+        Database db(location);
+        QFAIL("the database should not have opened");
+    } catch (const DatabaseError &error) {
+        QVERIFY2(error.unreachable(), qPrintable(error.text()));
+        QVERIFY(!error.text().isEmpty());
+    }
+    QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+}
+
+void TestDatabaseStore::sharedFolderGoneAndBack()
+{
+    QTemporaryDir folder;
+    const QString share = folder.filePath(u"share"_s);
+    const QString away = folder.filePath(u"away"_s);
+    QVERIFY(QDir().mkdir(share));
+    Database station(share + u"/main.db"_s);
+    Schema::create(station);
+
+    QVERIFY(QDir().rename(share, away));
+    try {
+        Transaction transaction(station);
+        station.exec(u"insert into errorlog (tm,dt,reason,sent) values ('1','2','x','NO')"_s);
+        transaction.commit();
+        QFAIL("the write should have failed without its folder");
+    } catch (const DatabaseError &error) {
+        QVERIFY2(error.unreachable(), qPrintable(error.text()));
+    }
+    QVERIFY(!QFile::exists(share));
+
+    QVERIFY(QDir().rename(away, share));
+    Transaction transaction(station);
+    station.exec(u"insert into errorlog (tm,dt,reason,sent) values ('1','2','x','NO')"_s);
+    transaction.commit();
+    QCOMPARE(station.select(u"select reason from errorlog"_s).size(), 1);
 }
 
 QTEST_GUILESS_MAIN(TestDatabaseStore)

@@ -22,6 +22,15 @@ private Q_SLOTS:
     void resolve();
     // The first start writes the local default and the marker.
     void firstStartWritesDefault();
+    // An emptied location file beside the marker named no database: SQLite made a
+    // throw-away one in memory and the wizard's work was lost.
+    void emptyFileWithMarkerIsNotSetUp_data();
+    void emptyFileWithMarkerIsNotSetUp();
+    // Reading the location for a program that must not write (the updater) wrote the
+    // default files, or made the home.
+    void readWritesNothing();
+    // The location file, which may hold a server's password, readable by others.
+    void writtenFilesAreOwnerOnly();
     void unwritableHomeIsReported();
     // A mode written for the next start that the next start reads as another place.
     void writeThenResolve_data();
@@ -84,6 +93,67 @@ void TestLocationFile::firstStartWritesDefault()
     QCOMPARE(home.read(u"path.ini"_s), home.file(u"main.db"_s).toUtf8());
     QVERIFY(QFile::exists(home.file(u"z89ty.kly"_s)));
     QVERIFY(!QFile::exists(home.file(u"main.db"_s)));
+}
+
+void TestLocationFile::emptyFileWithMarkerIsNotSetUp_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("line end only") << QByteArray("\r\n");
+    QTest::newRow("blanks") << QByteArray("  ");
+}
+
+void TestLocationFile::emptyFileWithMarkerIsNotSetUp()
+{
+    QFETCH(QByteArray, content);
+    TestHome home;
+    home.write(LocationFile::fileName, content);
+    home.write(LocationFile::markerName, {});
+    const LocationFile file(home.path());
+
+    const DatabaseLocation read = file.read();
+    QCOMPARE(read.path, home.file(u"main.db"_s));
+    QVERIFY(read.localMode);
+    QCOMPARE(home.read(LocationFile::fileName), content);
+
+    const DatabaseLocation resolved = file.resolve();
+    QCOMPARE(resolved.path, home.file(u"main.db"_s));
+    QVERIFY(resolved.localMode);
+    QCOMPARE(home.read(LocationFile::fileName), home.file(u"main.db"_s).toUtf8());
+    QVERIFY(QFile::exists(file.markerPath()));
+}
+
+void TestLocationFile::readWritesNothing()
+{
+    TestHome home;
+    const QString missingHome = home.file(u"not-yet"_s);
+    for (const QString &folder : {home.path(), missingHome}) {
+        const DatabaseLocation location = LocationFile(folder).read();
+        QCOMPARE(location.path, folder + u"/main.db"_s);
+        QVERIFY(location.localMode);
+    }
+    QCOMPARE(QDir(home.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+}
+
+void TestLocationFile::writtenFilesAreOwnerOnly()
+{
+    const QFile::Permissions ownerOnly = QFile::ReadOwner | QFile::WriteOwner;
+    const QFile::Permissions others = QFile::ReadGroup | QFile::ReadOther | QFile::WriteGroup |
+                                      QFile::WriteOther | QFile::ExeOwner;
+    TestHome home;
+    const LocationFile file(home.path());
+    file.resolve();
+    QVERIFY(!(QFile::permissions(file.filePath()) & others));
+    QVERIFY(!(QFile::permissions(file.markerPath()) & others));
+    QVERIFY(QFile::permissions(file.filePath()) & ownerOnly);
+
+    // A file an older version left open to all is replaced by one that is not.
+    QVERIFY(
+        QFile::setPermissions(file.filePath(), ownerOnly | QFile::ReadGroup | QFile::ReadOther));
+    file.writeNetwork(u"postgresql://clock:s3cret@db/chronel"_s);
+    QVERIFY(!(QFile::permissions(file.filePath()) & others));
+    file.writeLocal();
+    QVERIFY(!(QFile::permissions(file.markerPath()) & others));
 }
 
 void TestLocationFile::unwritableHomeIsReported()

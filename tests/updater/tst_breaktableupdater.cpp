@@ -9,6 +9,7 @@
 #include "TestHome.h"
 #include "Transaction.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTest>
@@ -99,7 +100,9 @@ private Q_SLOTS:
     // A station in network mode whose database is not the one updated.
     void updatesStationDatabase_data() { TestDatabase::addEngineRows(); }
     void updatesStationDatabase();
-    // A missing database file made, or break tables put into a database that is not set up.
+    // A missing database file made, break tables put into a database that is not set up,
+    // or a location file and marker left in a home that had none.
+    void refusesNoDatabase_data();
     void refusesNoDatabase();
     void refusesEmptyDatabase_data() { TestDatabase::addEngineRows(); }
     void refusesEmptyDatabase();
@@ -234,10 +237,20 @@ void TestBreakTableUpdater::updatesStationDatabase()
     QVERIFY(!QFile::exists(home.file(LocationFile::databaseName)));
 }
 
+void TestBreakTableUpdater::refusesNoDatabase_data()
+{
+    QTest::addColumn<bool>("homeExists");
+    QTest::newRow("empty home") << true;
+    QTest::newRow("no home yet") << false;
+}
+
 void TestBreakTableUpdater::refusesNoDatabase()
 {
-    TestHome home;
-    const QString path = home.file(LocationFile::databaseName);
+    QFETCH(bool, homeExists);
+    TestHome parent;
+    const QString home = homeExists ? parent.path() : parent.file(u"chronel"_s);
+    qputenv("CHRONEL_HOME", home.toUtf8());
+    const QString path = home + u'/' + LocationFile::databaseName;
     ScriptedPrompter prompter;
     prompter.expectMessage(u"Error"_s,
                            u"There is no Chronel database at %1.\nPlease run the Chronel wizard "
@@ -245,12 +258,14 @@ void TestBreakTableUpdater::refusesNoDatabase()
                            PromptIcon::Error);
     QList<int> progress;
 
+    BreakTableUpdater::tightenHome();
     QCOMPARE(BreakTableUpdater(prompter, [&](int percent) { progress << percent; })
                  .updateStationDatabase(),
              BreakTableUpdater::Outcome::NoDatabase);
     QVERIFY2(prompter.scriptDone(), qPrintable(prompter.pending()));
-    QVERIFY(!QFile::exists(path));
     QVERIFY(progress.isEmpty());
+    // Nothing of the updater's is left there: no database, location file or marker.
+    QCOMPARE(QDir(parent.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
 }
 
 void TestBreakTableUpdater::refusesEmptyDatabase()

@@ -1,4 +1,5 @@
 #include "Database.h"
+#include "DatabaseError.h"
 #include "PasswordHash.h"
 #include "QuietWarnings.h"
 #include "Schema.h"
@@ -6,6 +7,7 @@
 #include "TestDatabase.h"
 #include "TestHome.h"
 #include "WizardDatabase.h"
+#include "WizardRun.h"
 #include "WizardSteps.h"
 
 #include <QFile>
@@ -36,6 +38,12 @@ private Q_SLOTS:
     void createsStationDatabase();
     void networkLocationIsUsed();
     void isSetUpFollowsTheFlag();
+    // A wizard closed before "Finish" left the database it made half-made behind, or
+    // removed one it found.
+    void unfinishedRunLeavesNoDatabase_data();
+    void unfinishedRunLeavesNoDatabase();
+    // A shared folder out of reach was made on the local disk, with a database in it.
+    void missingShareIsNotMade();
 };
 
 void TestWizardSteps::companyRefusals_data()
@@ -161,6 +169,10 @@ void TestWizardSteps::createsStationDatabase()
     TestHome home;
     auto db = WizardDatabase::open();
     QVERIFY(QFile::exists(home.file(u"main.db"_s)));
+    // Only its owner reads it, as the location file.
+    QCOMPARE(QFile::permissions(home.file(u"main.db"_s)) &
+                 (QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther),
+             QFile::Permissions());
     QVERIFY(Schema::isPresent(*db));
     QCOMPARE(db->first(u"select first from run"_s)[u"first"_s], u"1"_s);
 }
@@ -185,6 +197,50 @@ void TestWizardSteps::isSetUpFollowsTheFlag()
     QVERIFY(!WizardDatabase::isSetUp());
     db->exec(u"update run set first = '0'"_s);
     QVERIFY(WizardDatabase::isSetUp());
+}
+
+void TestWizardSteps::unfinishedRunLeavesNoDatabase_data()
+{
+    QTest::addColumn<bool>("existedBefore");
+    QTest::addColumn<bool>("finished");
+    QTest::addColumn<bool>("kept");
+    QTest::newRow("made, closed early") << false << false << false;
+    QTest::newRow("made, finished") << false << true << true;
+    QTest::newRow("found, closed early") << true << false << true;
+}
+
+void TestWizardSteps::unfinishedRunLeavesNoDatabase()
+{
+    QFETCH(bool, existedBefore);
+    QFETCH(bool, finished);
+    QFETCH(bool, kept);
+    TestHome home;
+    const QString file = home.file(u"main.db"_s);
+    if (existedBefore)
+        WizardDatabase::open();
+    {
+        WizardRun run;
+        QVERIFY(Schema::isPresent(run.database()));
+        run.database().exec(u"update company set cname = 'Half'"_s);
+        if (finished)
+            run.finish();
+    }
+    QCOMPARE(QFile::exists(file), kept);
+    QVERIFY(!QFile::exists(file + u"-journal"_s));
+}
+
+void TestWizardSteps::missingShareIsNotMade()
+{
+    TestHome home;
+    const QString share = home.file(u"share"_s);
+    home.write(u"path.ini"_s, share.toUtf8());
+    try {
+        WizardRun run;
+        QFAIL("the wizard should not have found a database");
+    } catch (const DatabaseError &error) {
+        QVERIFY2(error.unreachable(), qPrintable(error.text()));
+    }
+    QVERIFY(!QFile::exists(share));
 }
 
 QTEST_GUILESS_MAIN(TestWizardSteps)
