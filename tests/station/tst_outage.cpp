@@ -2,6 +2,7 @@
 #include "Database.h"
 #include "FixedClock.h"
 #include "QuietWarnings.h"
+#include "RecordingMessenger.h"
 #include "Schema.h"
 #include "ScriptedPrompter.h"
 #include "SilentTonePlayer.h"
@@ -104,7 +105,8 @@ void TestOutage::clockingAcrossServerRestart()
     FixedClock clock;
     SilentTonePlayer tones;
     StartupValues values;
-    StationContext context{db, prompter, clock, tones, values, {}};
+    RecordingMessenger messenger;
+    StationContext context{db, prompter, clock, tones, messenger, values, {}};
     ClockingTransaction clocking(context, {});
 
     QVERIFY(clocking.run(card));
