@@ -1,15 +1,6 @@
-#include "Database.h"
-#include "FixedClock.h"
 #include "QuietWarnings.h"
-#include "RecordingMessenger.h"
-#include "Schema.h"
-#include "ScriptedPrompter.h"
-#include "SilentTonePlayer.h"
-#include "StartupValues.h"
-#include "StationCommands.h"
-#include "StationContext.h"
-#include "StationWindow.h"
 #include "TestDatabase.h"
+#include "TestStation.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -29,30 +20,14 @@ void swipe(const QString &card)
     QTest::keyClick(static_cast<QWidget *>(nullptr), Qt::Key_Return);
 }
 
-// A station on a fresh database with Ann and Bob, both clocked out.
-struct Fixture
+// Ann and Bob, both clocked out.
+void addAnnAndBob(Database &db)
 {
-    explicit Fixture(const StartupValues &startValues = {}) : values(startValues)
-    {
-        Schema::create(db);
-        for (const auto &[name, card] :
-             {std::pair{u"Ann"_s, u"0042137"_s}, {u"Bob"_s, u"0077"_s}}) {
-            db.exec(u"insert into employees (employee,cardnum) values (?,?)"_s, {name, card});
-            db.exec(u"insert into locked (cardnum,locked) values (?,'0')"_s, {card});
-        }
+    for (const auto &[name, card] : {std::pair{u"Ann"_s, u"0042137"_s}, {u"Bob"_s, u"0077"_s}}) {
+        db.exec(u"insert into employees (employee,cardnum) values (?,?)"_s, {name, card});
+        db.exec(u"insert into locked (cardnum,locked) values (?,'0')"_s, {card});
     }
-
-    TestDatabase target{u"sqlite"_s};
-    Database db{target.location()};
-    FixedClock clock;
-    ScriptedPrompter prompter;
-    SilentTonePlayer tones;
-    StartupValues values;
-    RecordingMessenger messenger;
-    StationContext context{db, prompter, clock, tones, messenger, values, {}};
-    StationWindow window{clock, prompter};
-    StationCommands commands{window, context};
-};
+}
 
 QStringList logRows(Database &db)
 {
@@ -82,7 +57,9 @@ private Q_SLOTS:
 
 void TestClockingStation::swipeDuringSignal()
 {
-    Fixture station;
+    TestDatabase target(u"sqlite"_s);
+    TestStation station(target.location());
+    addAnnAndBob(station.db);
     StationWindow &window = station.window;
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -132,7 +109,9 @@ void TestClockingStation::timerDrivesTimedActions()
     values.autoLogInTime = u"08:05:10"_s;
     values.autoLogOutTime = u"08:05:11"_s;
     values.supervisorIdleMinutes = 10;
-    Fixture station(values);
+    TestDatabase target(u"sqlite"_s);
+    TestStation station(target.location(), values);
+    addAnnAndBob(station.db);
     station.context.session.logIn(station.clock.now());
     QSignalSpy ticks(&station.window, &StationWindow::ticked);
 

@@ -26,9 +26,11 @@
 class TestStation
 {
 public:
-    // On a fresh database at `location`, set up with the schema.
-    explicit TestStation(const QString &location)
-        : m_ownDatabase(std::make_unique<Database>(location)), db(*m_ownDatabase)
+    // On a fresh database at `location`, set up with the schema. Values the station reads
+    // only at its start (the automatic times) are given here.
+    explicit TestStation(const QString &location, StartupValues startValues = {})
+        : m_ownDatabase(std::make_unique<Database>(location)), db(*m_ownDatabase),
+          values(std::move(startValues))
     {
         Schema::create(db);
     }
