@@ -1,5 +1,6 @@
 #include "ProgramOptionsDialog.h"
 
+#include "DialogButton.h"
 #include "TimeField.h"
 
 #include <QCheckBox>
@@ -57,10 +58,8 @@ QString storedTime(const ProgramOptions::Stored &stored, ProgramOptions::Time ti
 
 QPushButton *flatButton(const QString &text, const QString &objectName, QWidget *parent)
 {
-    auto *button = new QPushButton(text, parent);
-    button->setObjectName(objectName);
+    auto *button = DialogButton::create(text, objectName, parent);
     button->setFlat(true);
-    button->setAutoDefault(false);
     return button;
 }
 

@@ -1,6 +1,7 @@
 #include "BreakOptionsDialog.h"
 
 #include "BreakOptions.h"
+#include "DialogButton.h"
 #include "FormField.h"
 #include "ReportedErrors.h"
 
@@ -47,16 +48,12 @@ BreakOptionsDialog::BreakOptionsDialog(BreakOptions &options, const QStringList 
         m_names[i]->setEnabled(false);
     }
 
-    auto *clear = new QPushButton(tr("Clear exisiting names!"), group);
-    clear->setObjectName(u"clearNamesButton"_s);
-    clear->setAutoDefault(false);
+    auto *clear = DialogButton::create(tr("Clear exisiting names!"), u"clearNamesButton"_s, group);
     connect(clear, &QPushButton::clicked, this, [this] {
         for (QLineEdit *name : m_names)
             name->clear();
     });
-    auto *apply = new QPushButton(tr("Apply!"), group);
-    apply->setObjectName(u"applyButton"_s);
-    apply->setAutoDefault(false);
+    auto *apply = DialogButton::create(tr("Apply!"), u"applyButton"_s, group);
     connect(apply, &QPushButton::clicked, this,
             [this] { m_options.apply(m_chosenCount, typedNames()); });
     auto *buttons = new QHBoxLayout;

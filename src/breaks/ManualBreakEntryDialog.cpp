@@ -2,6 +2,7 @@
 
 #include "Clock.h"
 #include "DatePicker.h"
+#include "DialogButton.h"
 #include "NameListWidget.h"
 #include "ReportedErrors.h"
 #include "StartupValues.h"
@@ -49,9 +50,7 @@ ManualBreakEntryDialog::ManualBreakEntryDialog(Database &db, Prompter &prompter,
     m_employees = new NameListWidget(tr("Employee"), group);
     m_employees->setObjectName(u"employeeList"_s);
 
-    auto *reset = new QPushButton(tr("Reset Times!"), group);
-    reset->setObjectName(u"resetTimesButton"_s);
-    reset->setAutoDefault(false);
+    auto *reset = DialogButton::create(tr("Reset Times!"), u"resetTimesButton"_s, group);
     connect(reset, &QPushButton::clicked, this, [this] {
         for (const Block &block : m_blocks) {
             block.start->clear();
@@ -133,10 +132,8 @@ ManualBreakEntryDialog::Block ManualBreakEntryDialog::addBlock(QGridLayout *grid
     // The fields of a block are typed in one go, start then end.
     block.start->setSuccessor(block.end->hourEdit());
 
-    auto *processButton = new QPushButton(tr("Process!"), parent);
-    processButton->setObjectName(prefix + u"Process"_s);
+    auto *processButton = DialogButton::create(tr("Process!"), prefix + u"Process"_s, parent);
     processButton->setAccessibleName(tr("Process break %1").arg(number));
-    processButton->setAutoDefault(false);
     connect(processButton, &QPushButton::clicked, this,
             [this, number] { process(m_blocks[number - 1]); });
 

@@ -1,5 +1,7 @@
 #include "AboutDialog.h"
 
+#include "DialogButton.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -17,8 +19,7 @@ AboutDialog::AboutDialog(const QString &title, const QString &text, QWidget *par
     auto *label = new QLabel(text, this);
     label->setObjectName(u"aboutText"_s);
     label->setTextFormat(Qt::PlainText);
-    auto *ok = new QPushButton(tr("OK"), this);
-    ok->setAutoDefault(false);
+    auto *ok = DialogButton::create(tr("OK"), u"okButton"_s, this);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
     auto *row = new QHBoxLayout;

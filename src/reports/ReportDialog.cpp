@@ -1,6 +1,7 @@
 #include "ReportDialog.h"
 
 #include "DatePicker.h"
+#include "DialogButton.h"
 #include "ReportFile.h"
 #include "ReportViewer.h"
 
@@ -32,9 +33,7 @@ ReportDialog::DateRange ReportDialog::addDateRows(QFormLayout *form, QWidget *pa
 
 QPushButton *ReportDialog::makeRunButton(const QString &caption, std::function<bool()> writeReport)
 {
-    auto *button = new QPushButton(caption, this);
-    button->setObjectName(u"runButton"_s);
-    button->setAutoDefault(false);
+    auto *button = DialogButton::create(caption, u"runButton"_s, this);
     connect(button, &QPushButton::clicked, this, [this, writeReport = std::move(writeReport)] {
         if (writeReport())
             ReportViewer::view(ReportFile::path(), this);

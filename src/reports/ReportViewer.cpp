@@ -1,5 +1,7 @@
 #include "ReportViewer.h"
 
+#include "DialogButton.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPrintDialog>
@@ -20,9 +22,7 @@ ReportViewer::ReportViewer(const QString &reportPath, QWidget *parent) : QDialog
     picture->setPixmap(QPixmap(u":/chronel/chronel.png"_s)
                            .scaled(32, 32, Qt::KeepAspectRatio, Qt::SmoothTransformation));
 
-    m_print = new QPushButton(tr("Print Report"), this);
-    m_print->setObjectName(u"printButton"_s);
-    m_print->setAutoDefault(false);
+    m_print = DialogButton::create(tr("Print Report"), u"printButton"_s, this);
     connect(m_print, &QPushButton::clicked, this, &ReportViewer::print);
 
     m_browser = new QTextBrowser(this);
