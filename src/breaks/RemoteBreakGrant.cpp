@@ -14,9 +14,7 @@ using namespace Qt::StringLiterals;
 QStringList RemoteBreakGrant::employeeNames()
 {
     const QStringList names = NameList::employees(m_db);
-    if (names.isEmpty())
-        m_prompter.inform(QObject::tr("Error!"), QObject::tr("Fatal error - no employees found!"),
-                          PromptIcon::Error);
+    NameList::anyEmployees(m_prompter, names.size());
     return names;
 }
 

@@ -18,8 +18,7 @@ void BreakOccurrenceDialog::run(Database &db, Prompter &prompter, const Clock &c
     QList<NameList::Employee> employees;
     if (!runReported(prompter, [&] { employees = dialog.m_report.employees(); }))
         return;
-    if (employees.isEmpty())
-        prompter.inform(tr("Error!"), tr("Fatal error - no employees found!"), PromptIcon::Error);
+    NameList::anyEmployees(prompter, employees.size());
     dialog.setEmployees(employees);
     dialog.exec();
 }

@@ -1,8 +1,10 @@
 #include "NameList.h"
 
 #include "Database.h"
+#include "Prompter.h"
 
 #include <QHash>
+#include <QObject>
 
 #include <algorithm>
 
@@ -37,6 +39,14 @@ QStringList employees(Database &db)
 QStringList users(Database &db)
 {
     return load(db, u"select username from users"_s, u"username"_s);
+}
+
+bool anyEmployees(Prompter &prompter, qsizetype count)
+{
+    if (count == 0)
+        prompter.inform(QObject::tr("Error!"), QObject::tr("Fatal error - no employees found!"),
+                        PromptIcon::Error);
+    return count > 0;
 }
 
 void sort(QStringList &names)

@@ -3,6 +3,7 @@
 #include <QStringList>
 
 class Database;
+class Prompter;
 
 // The names the supervisor dialogs choose from: one entry per row, duplicates kept,
 // sorted so that case does not split the list ("adams" beside "Adams", not after "Zane").
@@ -12,6 +13,10 @@ QStringList employees(Database &db);
 QStringList users(Database &db);
 
 void sort(QStringList &names);
+
+// Tells the supervisor that no employee is on file when `count` is 0; true when there is
+// someone to choose.
+bool anyEmployees(Prompter &prompter, qsizetype count);
 
 // An employee as a list that picks by card number shows them.
 struct Employee
