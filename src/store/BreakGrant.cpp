@@ -1,9 +1,9 @@
-#include "BreakGrant.h"
+#include "store/BreakGrant.h"
 
-#include "Clock.h"
-#include "Database.h"
-#include "Schema.h"
-#include "Transaction.h"
+#include "platform/core/Clock.h"
+#include "store/Database.h"
+#include "store/Schema.h"
+#include "store/Transaction.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,7 +1,7 @@
-#include "ChronelHome.h"
+#include "store/ChronelHome.h"
 
-#include "DatabaseError.h"
-#include "PrivateFiles.h"
+#include "store/DatabaseError.h"
+#include "store/PrivateFiles.h"
 
 #include <QDir>
 #include <QFileInfo>

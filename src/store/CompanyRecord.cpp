@@ -1,6 +1,6 @@
-#include "CompanyRecord.h"
+#include "store/CompanyRecord.h"
 
-#include "Database.h"
+#include "store/Database.h"
 
 #include <QObject>
 #include <algorithm>

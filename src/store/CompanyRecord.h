@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TextInput.h"
+#include "store/TextInput.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
-#include "Database.h"
+#include "store/Database.h"
 
-#include "DatabaseError.h"
-#include "DatabaseLocation.h"
+#include "store/DatabaseError.h"
+#include "store/DatabaseLocation.h"
 
 #include <QAtomicInt>
 #include <QDir>

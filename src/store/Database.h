@@ -1,7 +1,7 @@
 #pragma once
 
-#include "SqlDialect.h"
-#include "SqlRow.h"
+#include "store/SqlDialect.h"
+#include "store/SqlRow.h"
 
 #include <QList>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "DatabaseLocation.h"
+#include "store/DatabaseLocation.h"
 
 #include <QDir>
 #include <QObject>

@@ -1,7 +1,7 @@
-#include "LocationFile.h"
+#include "store/LocationFile.h"
 
-#include "DatabaseError.h"
-#include "PrivateFiles.h"
+#include "store/DatabaseError.h"
+#include "store/PrivateFiles.h"
 
 #include <QFile>
 #include <QObject>

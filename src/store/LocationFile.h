@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DatabaseLocation.h"
+#include "store/DatabaseLocation.h"
 
 #include <optional>
 

@@ -1,7 +1,7 @@
-#include "NameList.h"
+#include "store/NameList.h"
 
-#include "Database.h"
-#include "Prompter.h"
+#include "platform/core/Prompter.h"
+#include "store/Database.h"
 
 #include <QHash>
 #include <QObject>

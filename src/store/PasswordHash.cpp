@@ -1,6 +1,6 @@
-#include "PasswordHash.h"
+#include "store/PasswordHash.h"
 
-#include "DatabaseError.h"
+#include "store/DatabaseError.h"
 
 #include <QObject>
 #include <sodium.h>

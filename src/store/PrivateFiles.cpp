@@ -1,7 +1,7 @@
-#include "PrivateFiles.h"
+#include "store/PrivateFiles.h"
 
-#include "DatabaseLocation.h"
-#include "LocationFile.h"
+#include "store/DatabaseLocation.h"
+#include "store/LocationFile.h"
 
 #include <QFileInfo>
 

@@ -1,6 +1,6 @@
-#include "ReportedErrors.h"
+#include "store/ReportedErrors.h"
 
-#include "DatabaseLocation.h"
+#include "store/DatabaseLocation.h"
 
 #include <QDir>
 #include <QObject>

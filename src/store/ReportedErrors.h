@@ -1,8 +1,8 @@
 #pragma once
 
-#include "DatabaseError.h"
-#include "Prompter.h"
-#include "Transaction.h"
+#include "platform/core/Prompter.h"
+#include "store/DatabaseError.h"
+#include "store/Transaction.h"
 
 #include <QObject>
 

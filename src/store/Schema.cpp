@@ -1,7 +1,7 @@
-#include "Schema.h"
+#include "store/Schema.h"
 
-#include "Database.h"
-#include "Transaction.h"
+#include "store/Database.h"
+#include "store/Transaction.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,4 +1,4 @@
-#include "SqlDialect.h"
+#include "store/SqlDialect.h"
 
 using namespace Qt::StringLiterals;
 

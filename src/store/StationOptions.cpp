@@ -1,7 +1,7 @@
-#include "StationOptions.h"
+#include "store/StationOptions.h"
 
-#include "Database.h"
-#include "Transaction.h"
+#include "store/Database.h"
+#include "store/Transaction.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,8 +1,8 @@
-#include "SupervisorAccounts.h"
+#include "store/SupervisorAccounts.h"
 
-#include "Database.h"
-#include "PasswordHash.h"
-#include "TextInput.h"
+#include "store/Database.h"
+#include "store/PasswordHash.h"
+#include "store/TextInput.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,6 +1,6 @@
-#include "TextInput.h"
+#include "store/TextInput.h"
 
-#include "Prompter.h"
+#include "platform/core/Prompter.h"
 
 #include <QObject>
 #include <algorithm>

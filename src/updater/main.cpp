@@ -1,8 +1,8 @@
-#include "BreakTableUpdater.h"
-#include "ExitCode.h"
-#include "MessageBoxPrompter.h"
-#include "UpdaterDialog.h"
-#include "platform/Version.h"
+#include "platform/core/ExitCode.h"
+#include "platform/core/Version.h"
+#include "platform/gui/MessageBoxPrompter.h"
+#include "updater/core/BreakTableUpdater.h"
+#include "updater/gui/UpdaterDialog.h"
 
 #include <QApplication>
 #include <QIcon>

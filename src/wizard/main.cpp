@@ -1,12 +1,12 @@
-#include "Database.h"
-#include "DatabaseError.h"
-#include "ExitCode.h"
-#include "MessageBoxPrompter.h"
-#include "WelcomePage.h"
-#include "WizardDatabase.h"
-#include "WizardRun.h"
-#include "WizardSteps.h"
-#include "platform/Version.h"
+#include "platform/core/ExitCode.h"
+#include "platform/core/Version.h"
+#include "platform/gui/MessageBoxPrompter.h"
+#include "store/Database.h"
+#include "store/DatabaseError.h"
+#include "wizard/core/WizardDatabase.h"
+#include "wizard/core/WizardRun.h"
+#include "wizard/core/WizardSteps.h"
+#include "wizard/gui/WelcomePage.h"
 
 #include <QApplication>
 

@@ -1,11 +1,11 @@
-#include "CompanySetup.h"
-#include "CompanySetupDialog.h"
-#include "Database.h"
 #include "QuietWarnings.h"
-#include "Schema.h"
 #include "ScriptedPrompter.h"
 #include "TestDatabase.h"
 #include "WhenModal.h"
+#include "admin/core/CompanySetup.h"
+#include "admin/gui/CompanySetupDialog.h"
+#include "store/Database.h"
+#include "store/Schema.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -1,11 +1,11 @@
-#include "Database.h"
-#include "DatabaseManager.h"
-#include "DatabaseManagerDialog.h"
 #include "QuietWarnings.h"
-#include "Schema.h"
 #include "ScriptedPrompter.h"
 #include "TestDatabase.h"
 #include "WhenModal.h"
+#include "admin/core/DatabaseManager.h"
+#include "admin/gui/DatabaseManagerDialog.h"
+#include "store/Database.h"
+#include "store/Schema.h"
 
 #include <QPushButton>
 #include <QTest>

@@ -1,12 +1,12 @@
 #include "Clicks.h"
-#include "Database.h"
-#include "EmployeeManager.h"
-#include "EmployeeManagerDialog.h"
 #include "QuietWarnings.h"
-#include "Schema.h"
 #include "ScriptedPrompter.h"
 #include "TestDatabase.h"
 #include "WhenModal.h"
+#include "admin/core/EmployeeManager.h"
+#include "admin/gui/EmployeeManagerDialog.h"
+#include "store/Database.h"
+#include "store/Schema.h"
 
 #include <QLineEdit>
 #include <QListWidget>

@@ -1,13 +1,13 @@
-#include "Database.h"
-#include "LocationFile.h"
-#include "NetworkOptions.h"
-#include "NetworkOptionsDialog.h"
 #include "QuietWarnings.h"
-#include "Schema.h"
 #include "ScriptedPrompter.h"
 #include "TestDatabase.h"
 #include "TestHome.h"
 #include "WhenModal.h"
+#include "admin/core/NetworkOptions.h"
+#include "admin/gui/NetworkOptionsDialog.h"
+#include "store/Database.h"
+#include "store/LocationFile.h"
+#include "store/Schema.h"
 
 #include <QDir>
 #include <QFile>

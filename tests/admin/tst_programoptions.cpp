@@ -1,14 +1,14 @@
 #include "Clicks.h"
-#include "Database.h"
-#include "ProgramOptions.h"
-#include "ProgramOptionsDialog.h"
 #include "QuietWarnings.h"
-#include "Schema.h"
 #include "ScriptedPrompter.h"
-#include "StationOptions.h"
 #include "TestDatabase.h"
-#include "TimeField.h"
 #include "WhenModal.h"
+#include "admin/core/ProgramOptions.h"
+#include "admin/gui/ProgramOptionsDialog.h"
+#include "platform/gui/TimeField.h"
+#include "store/Database.h"
+#include "store/Schema.h"
+#include "store/StationOptions.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -1,15 +1,15 @@
-#include "CapitalsPasswordField.h"
 #include "Clicks.h"
-#include "Database.h"
-#include "NameList.h"
-#include "PasswordHash.h"
 #include "QuietWarnings.h"
-#include "Schema.h"
 #include "ScriptedPrompter.h"
-#include "SecurityManager.h"
-#include "SecurityManagerDialog.h"
 #include "TestDatabase.h"
 #include "WhenModal.h"
+#include "admin/core/SecurityManager.h"
+#include "admin/gui/CapitalsPasswordField.h"
+#include "admin/gui/SecurityManagerDialog.h"
+#include "store/Database.h"
+#include "store/NameList.h"
+#include "store/PasswordHash.h"
+#include "store/Schema.h"
 
 #include <QHash>
 #include <QLineEdit>

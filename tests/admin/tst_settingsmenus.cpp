@@ -1,9 +1,9 @@
-#include "LocationFile.h"
 #include "QuietWarnings.h"
 #include "TestDatabase.h"
 #include "TestHome.h"
 #include "TestStation.h"
 #include "WhenModal.h"
+#include "store/LocationFile.h"
 
 #include <QFile>
 #include <QLineEdit>

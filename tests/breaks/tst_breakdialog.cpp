@@ -1,14 +1,14 @@
-#include "BreakDialog.h"
-#include "Database.h"
 #include "FixedClock.h"
-#include "PasswordHash.h"
 #include "QuietWarnings.h"
 #include "RecordingMessenger.h"
-#include "Schema.h"
 #include "ScriptedPrompter.h"
-#include "StartupValues.h"
 #include "TestDatabase.h"
 #include "WhenModal.h"
+#include "breaks/gui/BreakDialog.h"
+#include "store/Database.h"
+#include "store/PasswordHash.h"
+#include "store/Schema.h"
+#include "store/StartupValues.h"
 
 #include <QApplication>
 #include <QLineEdit>

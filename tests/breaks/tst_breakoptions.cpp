@@ -1,11 +1,11 @@
-#include "BreakOptions.h"
-#include "BreakOptionsDialog.h"
-#include "Database.h"
 #include "QuietWarnings.h"
-#include "Schema.h"
 #include "ScriptedPrompter.h"
 #include "TestDatabase.h"
 #include "WhenModal.h"
+#include "breaks/core/BreakOptions.h"
+#include "breaks/gui/BreakOptionsDialog.h"
+#include "store/Database.h"
+#include "store/Schema.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -1,11 +1,11 @@
-#include "BreakRecording.h"
-#include "Database.h"
 #include "FixedClock.h"
 #include "QuietWarnings.h"
-#include "Schema.h"
 #include "ScriptedPrompter.h"
-#include "StartupValues.h"
 #include "TestDatabase.h"
+#include "breaks/core/BreakRecording.h"
+#include "store/Database.h"
+#include "store/Schema.h"
+#include "store/StartupValues.h"
 
 #include <QTest>
 

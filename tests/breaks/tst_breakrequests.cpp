@@ -1,15 +1,15 @@
-#include "BreakRequest.h"
-#include "BreakRequestList.h"
-#include "BreakRequestNotices.h"
-#include "BreakRequestWindow.h"
-#include "Database.h"
 #include "FixedClock.h"
-#include "MessageListener.h"
 #include "QuietWarnings.h"
-#include "Schema.h"
 #include "ScriptedPrompter.h"
 #include "TestDatabase.h"
-#include "UdpMessenger.h"
+#include "breaks/core/BreakRequest.h"
+#include "breaks/core/BreakRequestList.h"
+#include "breaks/gui/BreakRequestNotices.h"
+#include "breaks/gui/BreakRequestWindow.h"
+#include "platform/network/MessageListener.h"
+#include "platform/network/UdpMessenger.h"
+#include "store/Database.h"
+#include "store/Schema.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,5 +1,5 @@
-#include "AudioTonePlayer.h"
 #include "QuietWarnings.h"
+#include "platform/audio/AudioTonePlayer.h"
 
 #include <QElapsedTimer>
 #include <QTest>

@@ -1,5 +1,5 @@
-#include "DatePicker.h"
 #include "QuietWarnings.h"
+#include "platform/gui/DatePicker.h"
 
 #include <QTest>
 

@@ -1,6 +1,6 @@
-#include "MessageBoxPrompter.h"
 #include "QuietWarnings.h"
 #include "WhenModal.h"
+#include "platform/gui/MessageBoxPrompter.h"
 
 #include <QAbstractButton>
 #include <QApplication>

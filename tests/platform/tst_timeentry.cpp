@@ -1,7 +1,7 @@
 #include "QuietWarnings.h"
 #include "ScriptedPrompter.h"
-#include "TimeEntry.h"
-#include "TimeField.h"
+#include "platform/core/TimeEntry.h"
+#include "platform/gui/TimeField.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -12,13 +12,13 @@
 // changes it. A dialog test clicks its run button through viewedAfterClick(), which
 // reads and closes the report viewer the run opens.
 
-#include "Database.h"
 #include "FixedClock.h"
-#include "ReportViewer.h"
-#include "Schema.h"
 #include "ScriptedPrompter.h"
 #include "TestDatabase.h"
 #include "TestHome.h"
+#include "reports/gui/ReportViewer.h"
+#include "store/Database.h"
+#include "store/Schema.h"
 
 #include <QAbstractButton>
 #include <QApplication>

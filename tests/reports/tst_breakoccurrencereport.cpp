@@ -1,9 +1,9 @@
-#include "BreakOccurrenceDialog.h"
-#include "BreakOccurrenceReport.h"
 #include "QuietWarnings.h"
 #include "ReportFixture.h"
-#include "StartupValues.h"
 #include "WhenModal.h"
+#include "reports/core/BreakOccurrenceReport.h"
+#include "reports/gui/BreakOccurrenceDialog.h"
+#include "store/StartupValues.h"
 
 #include <QListWidget>
 #include <QPushButton>

@@ -1,5 +1,5 @@
-#include "BreakOccurrences.h"
 #include "QuietWarnings.h"
+#include "reports/core/BreakOccurrences.h"
 
 #include <QTest>
 

@@ -1,7 +1,7 @@
-#include "DailyReport.h"
 #include "QuietWarnings.h"
 #include "ReportFixture.h"
-#include "StartupValues.h"
+#include "reports/core/DailyReport.h"
+#include "store/StartupValues.h"
 
 #include <QTest>
 

@@ -1,9 +1,9 @@
-#include "DatePicker.h"
-#include "EarlyLateLeaversDialog.h"
-#include "EarlyLateLeaversReport.h"
 #include "QuietWarnings.h"
 #include "ReportFixture.h"
 #include "WhenModal.h"
+#include "platform/gui/DatePicker.h"
+#include "reports/core/EarlyLateLeaversReport.h"
+#include "reports/gui/EarlyLateLeaversDialog.h"
 
 #include <QCheckBox>
 #include <QPushButton>

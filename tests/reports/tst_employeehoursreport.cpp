@@ -1,8 +1,8 @@
-#include "EmployeeHoursDialog.h"
-#include "EmployeeHoursReport.h"
 #include "QuietWarnings.h"
 #include "ReportFixture.h"
 #include "WhenModal.h"
+#include "reports/core/EmployeeHoursReport.h"
+#include "reports/gui/EmployeeHoursDialog.h"
 
 #include <QListWidget>
 #include <QPushButton>

@@ -1,6 +1,6 @@
-#include "ErrorLogReport.h"
 #include "QuietWarnings.h"
 #include "ReportFixture.h"
+#include "reports/core/ErrorLogReport.h"
 
 #include <QTest>
 

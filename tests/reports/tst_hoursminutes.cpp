@@ -1,5 +1,5 @@
-#include "HoursMinutes.h"
 #include "QuietWarnings.h"
+#include "reports/core/HoursMinutes.h"
 
 #include <QTest>
 

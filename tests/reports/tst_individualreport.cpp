@@ -1,6 +1,6 @@
-#include "IndividualReport.h"
 #include "QuietWarnings.h"
 #include "ReportFixture.h"
+#include "reports/core/IndividualReport.h"
 
 #include <QTest>
 

@@ -1,6 +1,6 @@
-#include "MonthlyReport.h"
 #include "QuietWarnings.h"
 #include "ReportFixture.h"
+#include "reports/core/MonthlyReport.h"
 
 #include <QTest>
 

@@ -1,6 +1,6 @@
-#include "NoClockReport.h"
 #include "QuietWarnings.h"
 #include "ReportFixture.h"
+#include "reports/core/NoClockReport.h"
 
 #include <QTest>
 

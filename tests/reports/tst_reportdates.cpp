@@ -1,6 +1,6 @@
 #include "QuietWarnings.h"
-#include "ReportDates.h"
 #include "ReportFixture.h"
+#include "reports/core/ReportDates.h"
 
 #include <QTest>
 

@@ -1,14 +1,14 @@
-#include "DailyReportDialog.h"
-#include "DatePicker.h"
-#include "ErrorLogReportDialog.h"
-#include "IndividualReportDialog.h"
-#include "MonthlyReportDialog.h"
-#include "NoClockReportDialog.h"
 #include "QuietWarnings.h"
 #include "ReportFixture.h"
-#include "StartupValues.h"
 #include "TestStation.h"
 #include "WhenModal.h"
+#include "platform/gui/DatePicker.h"
+#include "reports/gui/DailyReportDialog.h"
+#include "reports/gui/ErrorLogReportDialog.h"
+#include "reports/gui/IndividualReportDialog.h"
+#include "reports/gui/MonthlyReportDialog.h"
+#include "reports/gui/NoClockReportDialog.h"
+#include "store/StartupValues.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,11 +1,11 @@
-#include "DatabaseError.h"
 #include "QuietWarnings.h"
-#include "ReportFile.h"
-#include "ReportPage.h"
-#include "ReportViewer.h"
 #include "ScriptedPrompter.h"
 #include "TestHome.h"
 #include "WhenModal.h"
+#include "reports/core/ReportFile.h"
+#include "reports/core/ReportPage.h"
+#include "reports/gui/ReportViewer.h"
+#include "store/DatabaseError.h"
 
 #include <QApplication>
 #include <QDir>

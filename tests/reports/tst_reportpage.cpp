@@ -1,5 +1,5 @@
 #include "QuietWarnings.h"
-#include "ReportPage.h"
+#include "reports/core/ReportPage.h"
 
 #include <QBuffer>
 #include <QTest>

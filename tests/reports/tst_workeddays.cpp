@@ -1,5 +1,5 @@
 #include "QuietWarnings.h"
-#include "WorkedDays.h"
+#include "reports/core/WorkedDays.h"
 
 #include <QTest>
 

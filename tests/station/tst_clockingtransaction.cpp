@@ -1,14 +1,14 @@
-#include "ClockingTransaction.h"
-#include "Database.h"
 #include "FixedClock.h"
 #include "QuietWarnings.h"
 #include "RecordingMessenger.h"
-#include "Schema.h"
 #include "ScriptedPrompter.h"
 #include "SilentTonePlayer.h"
-#include "StartupValues.h"
-#include "StationContext.h"
 #include "TestDatabase.h"
+#include "station/core/ClockingTransaction.h"
+#include "station/core/StationContext.h"
+#include "store/Database.h"
+#include "store/Schema.h"
+#include "store/StartupValues.h"
 
 #include <QTest>
 #include <functional>

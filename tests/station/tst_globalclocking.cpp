@@ -1,10 +1,10 @@
-#include "AutomaticClocking.h"
-#include "Database.h"
-#include "GlobalClocking.h"
 #include "QuietWarnings.h"
-#include "Schema.h"
 #include "ScriptedPrompter.h"
 #include "TestDatabase.h"
+#include "station/core/AutomaticClocking.h"
+#include "station/core/GlobalClocking.h"
+#include "store/Database.h"
+#include "store/Schema.h"
 
 #include <QTest>
 

@@ -1,14 +1,14 @@
 #include "Clicks.h"
-#include "Database.h"
-#include "DatePicker.h"
 #include "FixedClock.h"
-#include "ManualClocking.h"
-#include "ManualClockingDialog.h"
 #include "QuietWarnings.h"
-#include "Schema.h"
 #include "ScriptedPrompter.h"
 #include "TestDatabase.h"
-#include "TimeField.h"
+#include "platform/gui/DatePicker.h"
+#include "platform/gui/TimeField.h"
+#include "station/core/ManualClocking.h"
+#include "station/gui/ManualClockingDialog.h"
+#include "store/Database.h"
+#include "store/Schema.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

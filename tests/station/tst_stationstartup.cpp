@@ -1,12 +1,12 @@
-#include "Database.h"
-#include "LocationFile.h"
 #include "QuietWarnings.h"
-#include "Schema.h"
 #include "ScriptedPrompter.h"
-#include "StationOptions.h"
-#include "StationStartup.h"
 #include "TestDatabase.h"
 #include "TestHome.h"
+#include "station/core/StationStartup.h"
+#include "store/Database.h"
+#include "store/LocationFile.h"
+#include "store/Schema.h"
+#include "store/StationOptions.h"
 
 #include <QDir>
 #include <QFile>

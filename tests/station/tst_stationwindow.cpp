@@ -1,8 +1,8 @@
 #include "FixedClock.h"
 #include "QuietWarnings.h"
 #include "ScriptedPrompter.h"
-#include "StationWindow.h"
 #include "WhenModal.h"
+#include "station/gui/StationWindow.h"
 
 #include <QApplication>
 #include <QLabel>

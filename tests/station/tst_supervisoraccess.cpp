@@ -1,14 +1,14 @@
-#include "AccessGate.h"
-#include "Database.h"
 #include "FixedClock.h"
-#include "PasswordHash.h"
 #include "QuietWarnings.h"
-#include "Schema.h"
 #include "ScriptedPrompter.h"
-#include "StartupValues.h"
-#include "SupervisorLogin.h"
-#include "SupervisorSession.h"
 #include "TestDatabase.h"
+#include "station/core/AccessGate.h"
+#include "station/core/SupervisorLogin.h"
+#include "station/core/SupervisorSession.h"
+#include "store/Database.h"
+#include "store/PasswordHash.h"
+#include "store/Schema.h"
+#include "store/StartupValues.h"
 
 #include <QTest>
 

@@ -1,9 +1,9 @@
-#include "Database.h"
-#include "DatabaseError.h"
 #include "QuietWarnings.h"
-#include "Schema.h"
 #include "TestDatabase.h"
-#include "Transaction.h"
+#include "store/Database.h"
+#include "store/DatabaseError.h"
+#include "store/Schema.h"
+#include "store/Transaction.h"
 
 #include <QDir>
 #include <QFile>

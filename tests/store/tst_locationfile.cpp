@@ -1,7 +1,7 @@
-#include "DatabaseError.h"
-#include "LocationFile.h"
 #include "QuietWarnings.h"
 #include "TestHome.h"
+#include "store/DatabaseError.h"
+#include "store/LocationFile.h"
 
 #include <QDir>
 #include <QFile>

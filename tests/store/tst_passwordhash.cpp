@@ -1,4 +1,4 @@
-#include "PasswordHash.h"
+#include "store/PasswordHash.h"
 
 #include <QTest>
 

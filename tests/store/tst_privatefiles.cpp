@@ -1,7 +1,7 @@
-#include "DatabaseLocation.h"
-#include "LocationFile.h"
-#include "PrivateFiles.h"
 #include "QuietWarnings.h"
+#include "store/DatabaseLocation.h"
+#include "store/LocationFile.h"
+#include "store/PrivateFiles.h"
 
 #include <QDir>
 #include <QFile>

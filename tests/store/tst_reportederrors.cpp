@@ -1,8 +1,8 @@
-#include "DatabaseError.h"
-#include "DatabaseLocation.h"
 #include "QuietWarnings.h"
-#include "ReportedErrors.h"
 #include "ScriptedPrompter.h"
+#include "store/DatabaseError.h"
+#include "store/DatabaseLocation.h"
+#include "store/ReportedErrors.h"
 
 #include <QTest>
 

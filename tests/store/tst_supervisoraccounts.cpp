@@ -1,9 +1,9 @@
-#include "Database.h"
-#include "PasswordHash.h"
 #include "QuietWarnings.h"
-#include "Schema.h"
-#include "SupervisorAccounts.h"
 #include "TestDatabase.h"
+#include "store/Database.h"
+#include "store/PasswordHash.h"
+#include "store/Schema.h"
+#include "store/SupervisorAccounts.h"
 
 #include <QTest>
 

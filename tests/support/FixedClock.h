@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Clock.h"
+#include "platform/core/Clock.h"
 
 // A clock that shows whatever the test sets.
 class FixedClock : public Clock

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Messenger.h"
+#include "platform/core/Messenger.h"
 
 #include <QList>
 #include <QPair>

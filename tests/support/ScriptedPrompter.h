@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Prompter.h"
+#include "platform/core/Prompter.h"
 
 #include <QList>
 #include <QString>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TonePlayer.h"
+#include "platform/core/TonePlayer.h"
 
 // Plays nothing and keeps every signal it was asked to play.
 class SilentTonePlayer : public TonePlayer

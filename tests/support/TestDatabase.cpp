@@ -1,6 +1,6 @@
 #include "TestDatabase.h"
 
-#include "Database.h"
+#include "store/Database.h"
 
 #include <QDir>
 #include <QRandomGenerator>

@@ -1,16 +1,16 @@
 #pragma once
 
-#include "Database.h"
 #include "FixedClock.h"
 #include "RecordingMessenger.h"
-#include "Schema.h"
 #include "ScriptedPrompter.h"
 #include "SilentTonePlayer.h"
-#include "StartupValues.h"
-#include "StationCommands.h"
-#include "StationContext.h"
-#include "StationWindow.h"
 #include "WhenModal.h"
+#include "station/core/StationContext.h"
+#include "station/gui/StationCommands.h"
+#include "station/gui/StationWindow.h"
+#include "store/Database.h"
+#include "store/Schema.h"
+#include "store/StartupValues.h"
 
 #include <QAction>
 #include <QDialog>

@@ -1,13 +1,13 @@
-#include "BreakTableUpdater.h"
-#include "Database.h"
-#include "DatabaseLocation.h"
-#include "LocationFile.h"
 #include "QuietWarnings.h"
-#include "Schema.h"
 #include "ScriptedPrompter.h"
 #include "TestDatabase.h"
 #include "TestHome.h"
-#include "Transaction.h"
+#include "store/Database.h"
+#include "store/DatabaseLocation.h"
+#include "store/LocationFile.h"
+#include "store/Schema.h"
+#include "store/Transaction.h"
+#include "updater/core/BreakTableUpdater.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,13 +1,13 @@
-#include "BreakTableUpdater.h"
-#include "Database.h"
-#include "LocationFile.h"
 #include "QuietWarnings.h"
-#include "Schema.h"
 #include "ScriptedPrompter.h"
 #include "TestHome.h"
-#include "Transaction.h"
-#include "UpdaterDialog.h"
 #include "WhenModal.h"
+#include "store/Database.h"
+#include "store/LocationFile.h"
+#include "store/Schema.h"
+#include "store/Transaction.h"
+#include "updater/core/BreakTableUpdater.h"
+#include "updater/gui/UpdaterDialog.h"
 
 #include <QApplication>
 #include <QGroupBox>

@@ -1,13 +1,13 @@
-#include "CompanyPage.h"
-#include "Database.h"
-#include "PasswordHash.h"
 #include "QuietWarnings.h"
 #include "ScriptedPrompter.h"
 #include "TestHome.h"
-#include "WelcomePage.h"
 #include "WhenModal.h"
-#include "WizardDatabase.h"
-#include "WizardSteps.h"
+#include "store/Database.h"
+#include "store/PasswordHash.h"
+#include "wizard/core/WizardDatabase.h"
+#include "wizard/core/WizardSteps.h"
+#include "wizard/gui/CompanyPage.h"
+#include "wizard/gui/WelcomePage.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>

@@ -1,14 +1,14 @@
-#include "Database.h"
-#include "DatabaseError.h"
-#include "PasswordHash.h"
 #include "QuietWarnings.h"
-#include "Schema.h"
 #include "ScriptedPrompter.h"
 #include "TestDatabase.h"
 #include "TestHome.h"
-#include "WizardDatabase.h"
-#include "WizardRun.h"
-#include "WizardSteps.h"
+#include "store/Database.h"
+#include "store/DatabaseError.h"
+#include "store/PasswordHash.h"
+#include "store/Schema.h"
+#include "wizard/core/WizardDatabase.h"
+#include "wizard/core/WizardRun.h"
+#include "wizard/core/WizardSteps.h"
 
 #include <QFile>
 #include <QTest>

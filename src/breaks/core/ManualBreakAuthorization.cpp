@@ -1,0 +1,41 @@
+#include "breaks/core/ManualBreakAuthorization.h"
+
+#include "platform/core/Clock.h"
+#include "platform/core/Prompter.h"
+#include "store/BreakGrant.h"
+#include "store/Database.h"
+#include "store/ReportedErrors.h"
+#include "store/SupervisorAccounts.h"
+#include "store/Transaction.h"
+
+#include <QObject>
+
+using namespace Qt::StringLiterals;
+
+bool ManualBreakAuthorization::authorize(const QString &userName, const QString &password)
+{
+    if (userName.isEmpty() || password.isEmpty()) {
+        m_prompter.inform(QObject::tr("Error!"),
+                          QObject::tr("Please check your username or password"), PromptIcon::Error);
+        return false;
+    }
+    bool matched = false;
+    const bool done = runReported(m_prompter, [&] {
+        Transaction transaction(m_db);
+        matched = SupervisorAccounts::matchingPassword(m_db, userName, password).has_value();
+        if (!matched)
+            return;
+        BreakGrant::grant(m_db, m_card, m_clock.now().date());
+        transaction.commit();
+    });
+    if (!done)
+        return false;
+    if (!matched) {
+        m_prompter.inform(QObject::tr("Error"), QObject::tr("Username of password is invalid!"),
+                          PromptIcon::Error);
+        return false;
+    }
+    m_prompter.inform(QObject::tr("Success"), QObject::tr("Authorization Successful"),
+                      PromptIcon::Information);
+    return true;
+}

@@ -1,0 +1,30 @@
+#include "station/core/AccessGate.h"
+
+#include "platform/core/Prompter.h"
+#include "station/core/SupervisorSession.h"
+#include "store/StartupValues.h"
+
+#include <QObject>
+
+using namespace Qt::StringLiterals;
+
+bool AccessGate::allows(StationMenu::Access access)
+{
+    if (access == StationMenu::Access::Open)
+        return true;
+    if (access == StationMenu::Access::Disabled)
+        return false;
+    if (access == StationMenu::Access::BreaksGated && m_values.enableBreaks == u"0"_s) {
+        m_prompter.inform(QObject::tr("Disabled"),
+                          QObject::tr("Breaks are currently disabled.They can be enabled via "
+                                      "the program options menu"),
+                          PromptIcon::Information);
+        return false;
+    }
+    if (m_session.loggedIn())
+        return true;
+    m_prompter.inform(QObject::tr("Authorisation"),
+                      QObject::tr("Sorry you do not have access to this function"),
+                      PromptIcon::Exclamation);
+    return false;
+}

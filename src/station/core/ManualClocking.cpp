@@ -1,0 +1,90 @@
+#include "station/core/ManualClocking.h"
+
+#include "platform/core/Prompter.h"
+#include "store/Database.h"
+#include "store/NameList.h"
+#include "store/ReportedErrors.h"
+#include "store/Transaction.h"
+
+#include <QObject>
+
+using namespace Qt::StringLiterals;
+
+QStringList ManualClocking::employeeNames()
+{
+    return NameList::employees(m_db);
+}
+
+ManualClocking::Outcome ManualClocking::process(const Request &request)
+{
+    const QString errorCaption = QObject::tr("Error!");
+    if (!request.employee) {
+        m_prompter.inform(errorCaption, QObject::tr("Please select an employee before continuing"),
+                          PromptIcon::Error);
+        return Outcome::Refused;
+    }
+    if (!request.logIn.chosen && !request.logOut.chosen) {
+        m_prompter.inform(QObject::tr("Error"), QObject::tr("Please select a Log option"),
+                          PromptIcon::Error);
+        return Outcome::Refused;
+    }
+
+    QList<Row> rows;
+    if (request.logIn.chosen)
+        rows << Row{u"IN"_s, &request.logIn};
+    if (request.logOut.chosen)
+        rows << Row{u"OUT"_s, &request.logOut};
+    const bool incomplete = std::any_of(rows.cbegin(), rows.cend(), [](const Row &row) {
+        return !row.clocking->time.isComplete();
+    });
+    if (incomplete) {
+        m_prompter.inform(errorCaption,
+                          rows.size() == 2 ? QObject::tr("Please check time values!")
+                                           : QObject::tr("Please check your time values!"),
+                          PromptIcon::Error);
+        return Outcome::Refused;
+    }
+
+    const Outcome outcome = write(*request.employee, rows);
+    if (outcome != Outcome::Written)
+        return outcome;
+    QString done;
+    if (rows.size() == 2)
+        done = QObject::tr("Manual Log-in/out Succeded!");
+    else if (request.logIn.chosen)
+        done = QObject::tr("Manual Log-in Succeded!");
+    else
+        done = QObject::tr("Manual Log-out Succeded!");
+    m_prompter.inform(QObject::tr("Success!"), done, PromptIcon::Information);
+    return Outcome::Written;
+}
+
+ManualClocking::Outcome ManualClocking::write(const QString &employee, const QList<Row> &rows)
+{
+    Outcome outcome = Outcome::Failed;
+    runReported(m_prompter, [&] {
+        // Both rows or neither: a log-in without its log-out would read as still at work.
+        Transaction transaction(m_db);
+        // Held until the rows are in, so the employee cannot be removed in between.
+        const QList<SqlRow> cards =
+            m_db.select(u"select cardnum from employees where employee = ? order by id"_s +
+                            m_db.dialect().forUpdate(),
+                        {employee});
+        if (cards.isEmpty()) {
+            outcome = Outcome::EmployeeGone;
+            return;
+        }
+        const QString card = cards.first()[u"cardnum"_s];
+        for (const Row &row : rows)
+            m_db.exec(u"insert into log (dt,tm,employee,cardnum,type) values (?,?,?,?,?)"_s,
+                      {row.clocking->date, row.clocking->time.text(), employee, card, row.type});
+        transaction.commit();
+        outcome = Outcome::Written;
+    });
+    if (outcome == Outcome::EmployeeGone)
+        m_prompter.inform(
+            QObject::tr("Error!"),
+            QObject::tr("The employee %1 no longer exists. Please choose again.").arg(employee),
+            PromptIcon::Error);
+    return outcome;
+}
