@@ -75,6 +75,7 @@ void TestDatabaseStore::newDatabaseIsComplete()
         {u"o"_s, u"dt,e"_s},
         {u"usedlog"_s, u"cardnum,alldone"_s},
         {u"options"_s, u"name,value"_s},
+        {u"audit"_s, u"id,dt,tm,station,supervisor,kind,oldvalue,newvalue"_s},
     };
     for (const auto &[table, columns] : tables) {
         QVERIFY2(db.hasTable(table), qPrintable(table));

@@ -28,6 +28,8 @@ enum Command
     ErrorLogReport = 32789,
     EmployeeHoursReport = 32790,
     BreakReport = 32796,
+    WhoIsIn = 32798,
+    AuditTrail = 32799,
     DatabaseManager = 32778,
     EmployeeManager = 32779,
     SecurityManager = 32780,

@@ -3,6 +3,7 @@
 #include "platform/core/Clock.h"
 #include "platform/core/Prompter.h"
 #include "station/core/StationContext.h"
+#include "station/core/WorkedTime.h"
 #include "store/Database.h"
 #include "store/ReportedErrors.h"
 #include "store/StartupValues.h"
@@ -35,6 +36,7 @@ const QList<Tone> &ClockingTransaction::signalTones()
 bool ClockingTransaction::run(const QString &cardNumber)
 {
     m_signalPlayed = false;
+    m_feedback = {};
     m_context.currentCardNumber = cardNumber;
     // The clocking counts from Enter, however long the confirmation stays open.
     const QDateTime now = m_context.clock.now();
@@ -49,6 +51,7 @@ bool ClockingTransaction::run(const QString &cardNumber)
     if (!TextInput::storable(cardNumber))
         return runReported(m_context.prompter, [&] {
             logError(clocking, u"Invalid employee :"_s + TextInput::storableCopy(cardNumber));
+            m_feedback.kind = ClockingFeedback::Kind::Unknown;
         });
     return runReported(m_context.prompter, [&] { clock(clocking); });
 }
@@ -60,15 +63,16 @@ void ClockingTransaction::clock(Clocking &clocking)
         u"select employee from employees where cardnum = ? order by id"_s, {clocking.card});
     if (employees.isEmpty()) {
         logError(clocking, u"Invalid employee :"_s + clocking.card);
+        m_feedback.kind = ClockingFeedback::Kind::Unknown;
         return;
     }
     clocking.employee = employees.first()[u"employee"_s];
 
     if (doneForTheDay(clocking)) {
-        m_context.prompter.inform(QObject::tr("Completed"),
-                                  QObject::tr("Employee has already been logged in/out for the "
-                                              "day.No further logging is possible"),
-                                  PromptIcon::Error);
+        refuse(clocking.employee, QObject::tr("Completed"),
+               QObject::tr("Employee has already been logged in/out for the "
+                           "day.No further logging is possible"),
+               PromptIcon::Error);
         return;
     }
     // The break dialogs read who swiped last from here.
@@ -77,6 +81,7 @@ void ClockingTransaction::clock(Clocking &clocking)
     const std::optional<QString> seen = state(clocking.card, {});
     if (!seen) {
         logError(clocking, u"Card not found in logged database: "_s + clocking.card);
+        m_feedback.kind = ClockingFeedback::Kind::Unknown;
         return;
     }
     clocking.stateSeen = *seen;
@@ -90,31 +95,51 @@ void ClockingTransaction::clock(Clocking &clocking)
     // Messages wait until the transaction has ended: an open one would hold the other
     // stations' clockings up for as long as the box stays open.
     switch (record(clocking)) {
-    case Outcome::Recorded:
+    case Outcome::Recorded: {
         m_context.tones.play(signalTones());
         m_signalPlayed = true;
-        break;
-    case Outcome::ClockedElsewhere:
-        m_context.prompter.inform(QObject::tr("Not Processed"),
-                                  QObject::tr("This card was clocked at another station a "
-                                              "moment ago. Please try again."),
-                                  PromptIcon::Exclamation);
-        break;
-    case Outcome::ChangedForEveryone:
-        m_context.prompter.inform(QObject::tr("Not Processed"),
-                                  QObject::tr("Employees were logged in/out automatically a "
-                                              "moment ago. Please try again."),
-                                  PromptIcon::Exclamation);
-        break;
-    case Outcome::StateMissing:
-        m_context.prompter.inform(
-            QObject::tr("Error!"),
-            QObject::tr("Fatal database error,please re-add the user with the card number "
-                        "of : ") +
-                clocking.card,
-            PromptIcon::Error);
+        m_feedback.kind = clocking.in ? ClockingFeedback::Kind::In : ClockingFeedback::Kind::Out;
+        m_feedback.employee = clocking.employee;
+        m_feedback.at = QTime::fromString(clocking.time, u"HH:mm:ss"_s);
+        // The clocking stands; a sum that cannot be read only leaves the panel at zero.
+        try {
+            const WorkedTime::Totals worked =
+                WorkedTime::of(db, clocking.card, m_context.clock.now());
+            m_feedback.workedTodayMinutes = worked.todayMinutes;
+            m_feedback.workedWeekMinutes = worked.weekMinutes;
+        } catch (const DatabaseError &) {
+        }
         break;
     }
+    case Outcome::ClockedElsewhere:
+        refuse(clocking.employee, QObject::tr("Not Processed"),
+               QObject::tr("This card was clocked at another station a "
+                           "moment ago. Please try again."),
+               PromptIcon::Exclamation);
+        break;
+    case Outcome::ChangedForEveryone:
+        refuse(clocking.employee, QObject::tr("Not Processed"),
+               QObject::tr("Employees were logged in/out automatically a "
+                           "moment ago. Please try again."),
+               PromptIcon::Exclamation);
+        break;
+    case Outcome::StateMissing:
+        refuse(clocking.employee, QObject::tr("Error!"),
+               QObject::tr("Fatal database error,please re-add the user with the card number "
+                           "of : ") +
+                   clocking.card,
+               PromptIcon::Error);
+        break;
+    }
+}
+
+void ClockingTransaction::refuse(const QString &employee, const QString &caption,
+                                 const QString &text, PromptIcon icon)
+{
+    m_feedback.kind = ClockingFeedback::Kind::Refused;
+    m_feedback.employee = employee;
+    m_feedback.message = text;
+    m_context.prompter.inform(caption, text, icon);
 }
 
 bool ClockingTransaction::confirmed(const Clocking &clocking)
@@ -130,10 +155,10 @@ bool ClockingTransaction::confirmed(const Clocking &clocking)
         m_openBreakDialog(clocking.employee);
         return false;
     }
-    m_context.prompter.inform(QObject::tr("Not Processed"),
-                              clocking.in ? QObject::tr("Employee not logged in")
-                                          : QObject::tr("Employee not logged out"),
-                              PromptIcon::Information);
+    refuse(clocking.employee, QObject::tr("Not Processed"),
+           clocking.in ? QObject::tr("Employee not logged in")
+                       : QObject::tr("Employee not logged out"),
+           PromptIcon::Information);
     return false;
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "platform/core/Prompter.h"
 #include "platform/core/TonePlayer.h"
+#include "station/core/ClockingFeedback.h"
 
 #include <QList>
 #include <QString>
@@ -25,6 +27,8 @@ public:
     // True when the last run() clocked someone and played the signal; the card field
     // then takes no input for TonePlayer::totalDurationMs(signalTones()).
     bool signalPlayed() const { return m_signalPlayed; }
+    // What the last run() did, for the status panel.
+    const ClockingFeedback &feedback() const { return m_feedback; }
 
     static const QList<Tone> &signalTones();
 
@@ -55,8 +59,12 @@ private:
     std::optional<QString> state(const QString &card, const QString &suffix);
     QString lastLogId(const QString &card);
     void logError(const Clocking &clocking, const QString &reason);
+    // A card not clocked: the message box, and the same words on the status panel.
+    void refuse(const QString &employee, const QString &caption, const QString &text,
+                PromptIcon icon);
 
     StationContext &m_context;
     std::function<void(const QString &employee)> m_openBreakDialog;
     bool m_signalPlayed = false;
+    ClockingFeedback m_feedback;
 };

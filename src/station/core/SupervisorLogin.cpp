@@ -44,7 +44,7 @@ SupervisorLogin::Result SupervisorLogin::logIn(const QString &userName, const QS
     if (!done)
         return Result::Failed;
     if (matched) {
-        m_session.logIn(m_clock.now());
+        m_session.logIn(m_clock.now(), userName);
         m_prompter.inform(QObject::tr("Success"), QObject::tr("Log-in Successful!"),
                           PromptIcon::Information);
         return Result::LoggedIn;

@@ -20,7 +20,8 @@ StationCommands::StationCommands(StationWindow &window, StationContext &context)
                  [this](const QString &employee) {
                      m_breaks.openBreakDialog(employee, m_context.currentCardNumber);
                  }),
-      m_admin(context.db, context.prompter, context.values, context.location, &window,
+      m_admin(context.db, context.prompter, context.clock, context.audit, context.values,
+              context.location, &window,
               [&window] { Q_EMIT window.exitRequested(ExitCode::EndedItself); }),
       m_reports(context.db, context.prompter, context.clock, context.values, &window)
 {
@@ -70,11 +71,18 @@ void StationCommands::openLogIn()
 {
     LoginDialog dialog(m_login, &m_window);
     dialog.exec();
+    // The supervisor's changes from here on carry the name.
+    if (m_context.session.loggedIn())
+        m_context.audit.setSupervisor(m_context.session.userName());
 }
 
 void StationCommands::clockCard(const QString &cardNumber)
 {
-    if (!m_clocking.clockCard(cardNumber))
+    const bool clear = m_clocking.clockCard(cardNumber);
+    const ClockingFeedback &feedback = m_clocking.feedback();
+    if (feedback.kind != ClockingFeedback::Kind::None)
+        m_window.showStatus(feedback.lines(), feedback.alert());
+    if (!clear)
         return;
     m_window.cardField()->clear();
     if (m_clocking.signalPlayed())
