@@ -45,6 +45,8 @@ QString whatOpens(StationMenu::Command command)
         return u":: Employee Hours ::"_s;
     case StationMenu::BreakReport:
         return u":: Break Occurance Report ::"_s;
+    case StationMenu::PayrollExport:
+        return u":: Payroll Export ::"_s;
     case StationMenu::DatabaseManager:
         return u":: Database Management ::"_s;
     case StationMenu::EmployeeManager:
@@ -103,7 +105,7 @@ void TestMenuGate::gatedCommand_data()
         QTest::newRow(qPrintable(item.menu + u" > "_s + item.text)) << item.command;
         ++gated;
     }
-    QCOMPARE(gated, 20);
+    QCOMPARE(gated, 21);
 }
 
 void TestMenuGate::gatedCommand()

@@ -28,6 +28,7 @@ enum Command
     ErrorLogReport = 32789,
     EmployeeHoursReport = 32790,
     BreakReport = 32796,
+    PayrollExport = 32798,
     DatabaseManager = 32778,
     EmployeeManager = 32779,
     SecurityManager = 32780,

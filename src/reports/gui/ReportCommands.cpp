@@ -8,6 +8,7 @@
 #include "reports/gui/IndividualReportDialog.h"
 #include "reports/gui/MonthlyReportDialog.h"
 #include "reports/gui/NoClockReportDialog.h"
+#include "reports/gui/PayrollExportDialog.h"
 
 MenuCommands ReportCommands::commands()
 {
@@ -28,5 +29,7 @@ MenuCommands ReportCommands::commands()
          [this] { EmployeeHoursDialog::run(m_db, m_prompter, m_clock, m_window); }},
         {StationMenu::BreakReport,
          [this] { BreakOccurrenceDialog::run(m_db, m_prompter, m_clock, m_values, m_window); }},
+        {StationMenu::PayrollExport,
+         [this] { PayrollExportDialog::run(m_db, m_prompter, m_clock, m_window); }},
     };
 }
