@@ -8,6 +8,7 @@
 #include "store/StartupValues.h"
 #include "store/TextInput.h"
 #include "store/Transaction.h"
+#include "store/WorkSettings.h"
 
 #include <QObject>
 
@@ -41,6 +42,7 @@ bool ClockingTransaction::run(const QString &cardNumber)
     Clocking clocking;
     clocking.card = cardNumber;
     clocking.date = Clock::dateText(now.date());
+    clocking.day = now.date();
     clocking.time = Clock::timeText(now.time());
     if (cardNumber.isEmpty())
         return false;
@@ -63,8 +65,11 @@ void ClockingTransaction::clock(Clocking &clocking)
         return;
     }
     clocking.employee = employees.first()[u"employee"_s];
+    const WorkSettings rules = WorkSettings::load(db);
+    clocking.onceADay = !rules.severalClockIns;
+    clocking.crossMidnight = rules.crossMidnight;
 
-    if (doneForTheDay(clocking)) {
+    if (clocking.onceADay && doneForTheDay(clocking)) {
         m_context.prompter.inform(QObject::tr("Completed"),
                                   QObject::tr("Employee has already been logged in/out for the "
                                               "day.No further logging is possible"),
@@ -146,7 +151,7 @@ ClockingTransaction::Outcome ClockingTransaction::record(const Clocking &clockin
     const std::optional<QString> now = state(clocking.card, db.dialect().forUpdate());
     if (!now)
         return Outcome::StateMissing;
-    if (doneForTheDay(clocking))
+    if (clocking.onceADay && doneForTheDay(clocking))
         return Outcome::ClockedElsewhere;
     if (*now != clocking.stateSeen) {
         // A clocking leaves a row behind; the log-ins and log-outs for everyone do not.
@@ -154,6 +159,7 @@ ClockingTransaction::Outcome ClockingTransaction::record(const Clocking &clockin
                                                               : Outcome::ClockedElsewhere;
     }
 
+    const QString doneDate = clocking.in ? QString() : shiftDate(clocking);
     db.exec(u"insert into log (dt,tm,employee,type,cardnum) values (?,?,?,?,?)"_s,
             {clocking.date, clocking.time, clocking.employee, clocking.in ? u"IN"_s : u"OUT"_s,
              clocking.card});
@@ -161,7 +167,7 @@ ClockingTransaction::Outcome ClockingTransaction::record(const Clocking &clockin
             {clocking.in ? clockedIn : clockedOut, clocking.card});
     if (!clocking.in)
         db.exec(u"insert into allloggedin (dt,cardnum,completed) values (?,?,?)"_s,
-                {clocking.date, clocking.card, u"1"_s});
+                {doneDate, clocking.card, u"1"_s});
     transaction.commit();
     return Outcome::Recorded;
 }
@@ -172,6 +178,25 @@ bool ClockingTransaction::doneForTheDay(const Clocking &clocking)
                 .select(u"select dt,completed from allloggedin where dt = ? and cardnum = ?"_s,
                         {clocking.date, clocking.card})
                 .isEmpty();
+}
+
+// A night worker who clocked out this morning is done for last night, and can come
+// back tonight.
+QString ClockingTransaction::shiftDate(const Clocking &clocking)
+{
+    if (!clocking.crossMidnight)
+        return clocking.date;
+    // The open shift's IN is the card's newest clocking, from yesterday at the earliest;
+    // a state set by the automatic log-in has none.
+    const QList<SqlRow> newest = m_context.db.select(
+        u"select dt,type from log where id = (select max(id) from log where cardnum = ? and "
+        u"type in ('IN','OUT'))"_s,
+        {clocking.card});
+    const QString yesterday = Clock::dateText(clocking.day.addDays(-1));
+    if (!newest.isEmpty() && newest.first()[u"type"_s] == u"IN"_s &&
+        newest.first()[u"dt"_s] == yesterday)
+        return yesterday;
+    return clocking.date;
 }
 
 std::optional<QString> ClockingTransaction::state(const QString &card, const QString &suffix)
