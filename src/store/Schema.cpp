@@ -66,6 +66,13 @@ const QList<Table> &tables()
          {u"dt"_s, u"tm"_s, u"station"_s, u"supervisor"_s, u"kind"_s, u"oldvalue"_s, u"newvalue"_s},
          {},
          {u"dt"_s, u"kind"_s}},
+        // How clockings become paid hours, and the shift rules of the station.
+        {u"worksettings"_s,
+         false,
+         {u"unpaidbreaks"_s, u"rounding"_s, u"overtimehours"_s, u"crossmidnight"_s,
+          u"severalclockins"_s},
+         {u"1"_s, u"0"_s, u"40"_s, u"0"_s, u"0"_s},
+         {}},
     };
     return all;
 }
@@ -86,7 +93,7 @@ namespace {
 // added by the updater.
 bool addedByThisVersion(const QString &table)
 {
-    return table == u"options"_s || table == u"audit"_s;
+    return table == u"options"_s || table == u"audit"_s || table == u"worksettings"_s;
 }
 
 QString indexStatement(const Table &table, const QString &column, const QString &ifMissing)

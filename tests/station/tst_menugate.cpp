@@ -50,6 +50,8 @@ QString whatOpens(StationMenu::Command command)
         return u":: Report Results ::"_s;
     case StationMenu::AuditTrail:
         return u":: Audit Trail ::"_s;
+    case StationMenu::PayrollExport:
+        return u":: Payroll Export ::"_s;
     case StationMenu::DatabaseManager:
         return u":: Database Management ::"_s;
     case StationMenu::EmployeeManager:
@@ -108,7 +110,7 @@ void TestMenuGate::gatedCommand_data()
         QTest::newRow(qPrintable(item.menu + u" > "_s + item.text)) << item.command;
         ++gated;
     }
-    QCOMPARE(gated, 22);
+    QCOMPARE(gated, 23);
 }
 
 void TestMenuGate::gatedCommand()

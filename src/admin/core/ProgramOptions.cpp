@@ -77,7 +77,8 @@ std::optional<ProgramOptions::Stored> ProgramOptions::load()
                         {isOn(confirmation[u"active"_s]), isOn(breaks[u"enablebreaks"_s]),
                          isOn(breaks[u"enableauth"_s])},
                         StationOptions(m_db).number(StationOptions::supervisorIdleMinutes,
-                                                    StartupValues::defaultSupervisorIdleMinutes)};
+                                                    StartupValues::defaultSupervisorIdleMinutes),
+                        WorkSettings::load(m_db)};
     });
     return stored;
 }

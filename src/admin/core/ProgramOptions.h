@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/core/TimeEntry.h"
+#include "store/WorkSettings.h"
 
 #include <QString>
 #include <optional>
@@ -42,6 +43,7 @@ public:
         QString autoLogOut;
         Switches switches;
         int supervisorIdleMinutes = 0;
+        WorkSettings work;
     };
 
     ProgramOptions(Database &db, Prompter &prompter) : m_db(db), m_prompter(prompter) {}

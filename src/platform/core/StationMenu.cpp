@@ -35,6 +35,7 @@ QList<Item> items()
         {reports, tr("Error Log Report"), ErrorLogReport, Access::Gated},
         {reports, tr("Employee Hours"), EmployeeHoursReport, Access::Gated},
         {reports, tr("Break Report"), BreakReport, Access::BreaksGated},
+        {reports, tr("Payroll Export..."), PayrollExport, Access::Gated},
         {reports, tr("Who Is In"), WhoIsIn, Access::Gated},
         {reports, tr("Audit Trail"), AuditTrail, Access::Gated},
         {maintenance, tr("Database Manager"), DatabaseManager, Access::Gated},

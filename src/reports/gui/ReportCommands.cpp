@@ -11,6 +11,7 @@
 #include "reports/gui/IndividualReportDialog.h"
 #include "reports/gui/MonthlyReportDialog.h"
 #include "reports/gui/NoClockReportDialog.h"
+#include "reports/gui/PayrollExportDialog.h"
 #include "reports/gui/ReportViewer.h"
 #include "store/StartupValues.h"
 
@@ -54,5 +55,7 @@ MenuCommands ReportCommands::commands()
         {StationMenu::WhoIsIn, [this] { showWhoIsIn(); }},
         {StationMenu::AuditTrail,
          [this] { AuditTrailDialog::run(m_db, m_prompter, m_clock, m_window); }},
+        {StationMenu::PayrollExport,
+         [this] { PayrollExportDialog::run(m_db, m_prompter, m_clock, m_window); }},
     };
 }

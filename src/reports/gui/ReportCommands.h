@@ -8,7 +8,7 @@ class Prompter;
 class QWidget;
 struct StartupValues;
 
-// The reports of the station's menu.
+// The reports of the station's menu and the payroll export.
 class ReportCommands
 {
 public:

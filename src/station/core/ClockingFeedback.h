@@ -18,7 +18,9 @@ struct ClockingFeedback
 
     Kind kind = Kind::None;
     QString employee;
+    QString card;
     QTime at;
+    // Filled in by the station from the work periods.
     int workedTodayMinutes = 0;
     int workedWeekMinutes = 0;
     QString message;

@@ -3,12 +3,12 @@
 #include "platform/core/Clock.h"
 #include "platform/core/Prompter.h"
 #include "station/core/StationContext.h"
-#include "station/core/WorkedTime.h"
 #include "store/Database.h"
 #include "store/ReportedErrors.h"
 #include "store/StartupValues.h"
 #include "store/TextInput.h"
 #include "store/Transaction.h"
+#include "store/WorkSettings.h"
 
 #include <QObject>
 
@@ -43,6 +43,7 @@ bool ClockingTransaction::run(const QString &cardNumber)
     Clocking clocking;
     clocking.card = cardNumber;
     clocking.date = Clock::dateText(now.date());
+    clocking.day = now.date();
     clocking.time = Clock::timeText(now.time());
     if (cardNumber.isEmpty())
         return false;
@@ -67,8 +68,11 @@ void ClockingTransaction::clock(Clocking &clocking)
         return;
     }
     clocking.employee = employees.first()[u"employee"_s];
+    const WorkSettings rules = WorkSettings::load(db);
+    clocking.onceADay = !rules.severalClockIns;
+    clocking.crossMidnight = rules.crossMidnight;
 
-    if (doneForTheDay(clocking)) {
+    if (clocking.onceADay && doneForTheDay(clocking)) {
         refuse(clocking.employee, QObject::tr("Completed"),
                QObject::tr("Employee has already been logged in/out for the "
                            "day.No further logging is possible"),
@@ -100,15 +104,8 @@ void ClockingTransaction::clock(Clocking &clocking)
         m_signalPlayed = true;
         m_feedback.kind = clocking.in ? ClockingFeedback::Kind::In : ClockingFeedback::Kind::Out;
         m_feedback.employee = clocking.employee;
+        m_feedback.card = clocking.card;
         m_feedback.at = QTime::fromString(clocking.time, u"HH:mm:ss"_s);
-        // The clocking stands; a sum that cannot be read only leaves the panel at zero.
-        try {
-            const WorkedTime::Totals worked =
-                WorkedTime::of(db, clocking.card, m_context.clock.now());
-            m_feedback.workedTodayMinutes = worked.todayMinutes;
-            m_feedback.workedWeekMinutes = worked.weekMinutes;
-        } catch (const DatabaseError &) {
-        }
         break;
     }
     case Outcome::ClockedElsewhere:
@@ -171,7 +168,7 @@ ClockingTransaction::Outcome ClockingTransaction::record(const Clocking &clockin
     const std::optional<QString> now = state(clocking.card, db.dialect().forUpdate());
     if (!now)
         return Outcome::StateMissing;
-    if (doneForTheDay(clocking))
+    if (clocking.onceADay && doneForTheDay(clocking))
         return Outcome::ClockedElsewhere;
     if (*now != clocking.stateSeen) {
         // A clocking leaves a row behind; the log-ins and log-outs for everyone do not.
@@ -179,6 +176,7 @@ ClockingTransaction::Outcome ClockingTransaction::record(const Clocking &clockin
                                                               : Outcome::ClockedElsewhere;
     }
 
+    const QString doneDate = clocking.in ? QString() : shiftDate(clocking);
     db.exec(u"insert into log (dt,tm,employee,type,cardnum) values (?,?,?,?,?)"_s,
             {clocking.date, clocking.time, clocking.employee, clocking.in ? u"IN"_s : u"OUT"_s,
              clocking.card});
@@ -186,7 +184,7 @@ ClockingTransaction::Outcome ClockingTransaction::record(const Clocking &clockin
             {clocking.in ? clockedIn : clockedOut, clocking.card});
     if (!clocking.in)
         db.exec(u"insert into allloggedin (dt,cardnum,completed) values (?,?,?)"_s,
-                {clocking.date, clocking.card, u"1"_s});
+                {doneDate, clocking.card, u"1"_s});
     transaction.commit();
     return Outcome::Recorded;
 }
@@ -197,6 +195,25 @@ bool ClockingTransaction::doneForTheDay(const Clocking &clocking)
                 .select(u"select dt,completed from allloggedin where dt = ? and cardnum = ?"_s,
                         {clocking.date, clocking.card})
                 .isEmpty();
+}
+
+// A night worker who clocked out this morning is done for last night, and can come
+// back tonight.
+QString ClockingTransaction::shiftDate(const Clocking &clocking)
+{
+    if (!clocking.crossMidnight)
+        return clocking.date;
+    // The open shift's IN is the card's newest clocking, from yesterday at the earliest;
+    // a state set by the automatic log-in has none.
+    const QList<SqlRow> newest = m_context.db.select(
+        u"select dt,type from log where id = (select max(id) from log where cardnum = ? and "
+        u"type in ('IN','OUT'))"_s,
+        {clocking.card});
+    const QString yesterday = Clock::dateText(clocking.day.addDays(-1));
+    if (!newest.isEmpty() && newest.first()[u"type"_s] == u"IN"_s &&
+        newest.first()[u"dt"_s] == yesterday)
+        return yesterday;
+    return clocking.date;
 }
 
 std::optional<QString> ClockingTransaction::state(const QString &card, const QString &suffix)

@@ -4,6 +4,7 @@
 #include "platform/core/TonePlayer.h"
 #include "station/core/ClockingFeedback.h"
 
+#include <QDate>
 #include <QList>
 #include <QString>
 #include <functional>
@@ -12,7 +13,8 @@
 struct StationContext;
 
 // One Enter in the card field: looks the card up, asks when confirmation is on and
-// clocks the employee in or out. A card is clocked out at most once a day.
+// clocks the employee in or out. A card is clocked out at most once a day, unless the
+// work settings allow several clock-ins a day.
 class ClockingTransaction
 {
 public:
@@ -38,11 +40,14 @@ private:
         QString card;
         QString date;
         QString time;
+        QDate day; // the date's value
         QString employee;
         bool in = true;
         QString stateSeen;
         // The card's newest clocking row when the state was read; empty for none.
         QString lastLogId;
+        bool onceADay = true;       // refused once clocked out for the day
+        bool crossMidnight = false; // the done mark goes to the date the shift began
     };
     enum class Outcome
     {
@@ -56,6 +61,7 @@ private:
     bool confirmed(const Clocking &clocking);
     Outcome record(const Clocking &clocking);
     bool doneForTheDay(const Clocking &clocking);
+    QString shiftDate(const Clocking &clocking);
     std::optional<QString> state(const QString &card, const QString &suffix);
     QString lastLogId(const QString &card);
     void logError(const Clocking &clocking, const QString &reason);

@@ -2,9 +2,11 @@
 
 #include "platform/core/Clock.h"
 #include "platform/core/ExitCode.h"
+#include "reports/core/WorkedTime.h"
 #include "station/core/StationContext.h"
 #include "station/gui/LoginDialog.h"
 #include "station/gui/StationWindow.h"
+#include "store/DatabaseError.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -79,7 +81,18 @@ void StationCommands::openLogIn()
 void StationCommands::clockCard(const QString &cardNumber)
 {
     const bool clear = m_clocking.clockCard(cardNumber);
-    const ClockingFeedback &feedback = m_clocking.feedback();
+    ClockingFeedback feedback = m_clocking.feedback();
+    if (feedback.kind == ClockingFeedback::Kind::In ||
+        feedback.kind == ClockingFeedback::Kind::Out) {
+        // The clocking stands; a sum that cannot be read only leaves the panel at zero.
+        try {
+            const WorkedTime::Totals worked =
+                WorkedTime::of(m_context.db, feedback.card, m_context.clock.now());
+            feedback.workedTodayMinutes = worked.todayMinutes;
+            feedback.workedWeekMinutes = worked.weekMinutes;
+        } catch (const DatabaseError &) {
+        }
+    }
     if (feedback.kind != ClockingFeedback::Kind::None)
         m_window.showStatus(feedback.lines(), feedback.alert());
     if (!clear)

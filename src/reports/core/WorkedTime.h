@@ -5,14 +5,14 @@
 
 class Database;
 
-// The time an employee has worked by their clockings: each IN up to the next OUT, and an
-// IN still open up to now. A stand-in until the shift-aware work periods are on hand.
+// What an employee has worked by their work periods: the shifts closed today, and those
+// of this week from Monday on. A shift still open counts once it is closed.
 namespace WorkedTime {
 
 struct Totals
 {
     int todayMinutes = 0;
-    int weekMinutes = 0; // Monday up to today
+    int weekMinutes = 0;
 };
 
 // Throws DatabaseError.
