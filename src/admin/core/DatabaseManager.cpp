@@ -1,12 +1,13 @@
 #include "admin/core/DatabaseManager.h"
 
 #include "platform/core/Prompter.h"
+#include "store/BreakRecords.h"
+#include "store/ClockingLog.h"
 #include "store/Database.h"
+#include "store/EmployeeRecords.h"
+#include "store/ErrorLog.h"
 #include "store/ReportedErrors.h"
 #include "store/UsedBreaks.h"
-
-#include <QObject>
-#include <QStringList>
 
 using namespace Qt::StringLiterals;
 
@@ -16,49 +17,47 @@ QString question(DatabaseManager::Clearing clearing)
 {
     switch (clearing) {
     case DatabaseManager::Clearing::LogIns:
-        return QObject::tr("This will delete all Login/Logout information.Are you sure?");
+        return DatabaseManager::tr("This will delete all Login/Logout information.Are you sure?");
     case DatabaseManager::Clearing::Employees:
-        return QObject::tr("All employees will be deleted.Are you sure?");
+        return DatabaseManager::tr("All employees will be deleted.Are you sure?");
     case DatabaseManager::Clearing::ErrorLog:
-        return QObject::tr("This will clear the Error Log.Are you sure?");
+        return DatabaseManager::tr("This will clear the Error Log.Are you sure?");
     case DatabaseManager::Clearing::Breaks:
-        return QObject::tr("This will clear all the recorded breaks.Are you sure?");
+        return DatabaseManager::tr("This will clear all the recorded breaks.Are you sure?");
     }
     return {};
 }
 
-QStringList statements(DatabaseManager::Clearing clearing)
+void removeEntries(Database &db, DatabaseManager::Clearing clearing)
 {
     switch (clearing) {
     case DatabaseManager::Clearing::LogIns:
-        return {u"delete from log where id >= 0"_s};
+        ClockingLog::removeAll(db);
+        return;
     case DatabaseManager::Clearing::Employees:
         // Their clockings, breaks and break marks stay for the reports.
-        return {u"delete from employees where id >= 0"_s, u"delete from locked where id >= 0"_s};
+        EmployeeRecords::removeAll(db);
+        return;
     case DatabaseManager::Clearing::ErrorLog:
-        return {u"delete from errorlog where id >= 0"_s};
+        ErrorLog::removeAll(db);
+        return;
     case DatabaseManager::Clearing::Breaks:
         // Every employee keeps a row of break marks, all back to unused.
-        return {u"delete from breaks"_s,
-                u"update usedbreaks set used1 = '0',used2 = '0',used3 = '0'"_s};
+        UsedBreaks::lockForChange(db);
+        BreakRecords::removeAll(db);
+        UsedBreaks::resetAll(db);
+        return;
     }
-    return {};
 }
 
 } // namespace
 
 bool DatabaseManager::clear(Clearing clearing)
 {
-    if (!m_prompter.ask(QObject::tr("Confirm"), question(clearing)))
+    if (!m_prompter.ask(tr("Confirm"), question(clearing)))
         return false;
-    const bool cleared = writeReported(m_prompter, m_db, [&] {
-        if (clearing == Clearing::Breaks)
-            UsedBreaks::lockForChange(m_db);
-        for (const QString &sql : statements(clearing))
-            m_db.exec(sql);
-    });
+    const bool cleared = writeReported(m_prompter, m_db, [&] { removeEntries(m_db, clearing); });
     if (cleared)
-        m_prompter.inform(QObject::tr("Success"), QObject::tr("Entries Deleted"),
-                          PromptIcon::Information);
+        m_prompter.inform(tr("Success"), tr("Entries Deleted"), PromptIcon::Information);
     return cleared;
 }

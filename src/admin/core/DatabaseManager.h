@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+
 class Database;
 class Prompter;
 
@@ -7,6 +9,8 @@ class Prompter;
 // the error log or the recorded breaks.
 class DatabaseManager
 {
+    Q_DECLARE_TR_FUNCTIONS(DatabaseManager)
+
 public:
     enum class Clearing
     {

@@ -2,6 +2,7 @@
 
 #include "platform/core/TonePlayer.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <functional>
@@ -13,6 +14,8 @@ struct StationContext;
 // clocks the employee in or out. A card is clocked out at most once a day.
 class ClockingTransaction
 {
+    Q_DECLARE_TR_FUNCTIONS(ClockingTransaction)
+
 public:
     // `openBreakDialog` gets the employee's name; the card is the context's current one.
     ClockingTransaction(StationContext &context,
@@ -37,23 +40,34 @@ private:
         QString employee;
         bool in = true;
         QString stateSeen;
-        // The card's newest clocking row when the state was read; empty for none.
+        // The card's newest clocking row when the state was read before the question;
+        // empty for none.
         QString lastLogId;
     };
     enum class Outcome
     {
+        Ready, // identified, state known: the card can be clocked
         Recorded,
+        Declined,
+        Nothing, // the card went no further; what it left behind is written
+        DoneForTheDay,
         ClockedElsewhere,
         ChangedForEveryone, // an automatic or forced log-in/out changed the state
         StateMissing
     };
+    enum class Lock
+    {
+        None,
+        StateRow
+    };
 
     void clock(Clocking &clocking);
+    Outcome clockAtOnce(Clocking &clocking);
+    Outcome identify(Clocking &clocking, Lock lock);
     bool confirmed(const Clocking &clocking);
     Outcome record(const Clocking &clocking);
-    bool doneForTheDay(const Clocking &clocking);
-    std::optional<QString> state(const QString &card, const QString &suffix);
-    QString lastLogId(const QString &card);
+    void write(const Clocking &clocking);
+    void tell(Outcome outcome, const Clocking &clocking);
     void logError(const Clocking &clocking, const QString &reason);
 
     StationContext &m_context;
