@@ -19,8 +19,8 @@ struct Station : TestStation
 
     void setUp()
     {
-        values.enableBreaks = u"1"_s;
-        values.numberOfBreaks = u"1"_s;
+        values.breaks = StationSettings::Switch::On;
+        values.numberOfBreaks = 1;
         values.breakNames = {u"Lunch"_s, u"-"_s, u"-"_s};
     }
 };

@@ -4,8 +4,6 @@
 #include "store/ReportedErrors.h"
 #include "store/TextInput.h"
 
-#include <QObject>
-
 std::optional<CompanyDetails> CompanySetup::load()
 {
     std::optional<CompanyDetails> details;
@@ -16,8 +14,7 @@ std::optional<CompanyDetails> CompanySetup::load()
 bool CompanySetup::update(const CompanyDetails &details)
 {
     if (!details.complete()) {
-        m_prompter.inform(QObject::tr("Error!"),
-                          QObject::tr("Please check the information you entered."),
+        m_prompter.inform(tr("Error!"), tr("Please check the information you entered."),
                           PromptIcon::Error);
         return false;
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+
 class AuditTrail;
 class Clock;
 class Database;
@@ -9,6 +11,8 @@ class Prompter;
 // the error log or the recorded breaks. The rows go to the archive first.
 class DatabaseManager
 {
+    Q_DECLARE_TR_FUNCTIONS(DatabaseManager)
+
 public:
     enum class Clearing
     {

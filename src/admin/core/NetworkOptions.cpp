@@ -7,7 +7,6 @@
 #include "store/Schema.h"
 #include "store/TextInput.h"
 
-#include <QObject>
 #include <QUrl>
 #include <QUrlQuery>
 
@@ -49,15 +48,15 @@ bool reachable(const QString &folder)
 
 QString NetworkOptions::modeText(bool localMode)
 {
-    return localMode ? QObject::tr("Local Mode") : QObject::tr("Network Mode");
+    return localMode ? tr("Local Mode") : tr("Network Mode");
 }
 
 bool NetworkOptions::apply(Choice choice, const QString &path)
 {
     const QString folder = path.trimmed();
     if (choice != Choice::Local && folder.isEmpty()) {
-        m_prompter.inform(QObject::tr("Network path"),
-                          QObject::tr("Please enter in a network path or select local mode"),
+        m_prompter.inform(tr("Network path"),
+                          tr("Please enter in a network path or select local mode"),
                           PromptIcon::Error);
         return false;
     }
@@ -71,9 +70,9 @@ bool NetworkOptions::apply(Choice choice, const QString &path)
     });
     if (!written)
         return false;
-    m_prompter.inform(QObject::tr("Changes"),
-                      QObject::tr("Chronel will now exit for changes to take effect.Please "
-                                  "re-run Chronel!"),
+    m_prompter.inform(tr("Changes"),
+                      tr("Chronel will now exit for changes to take effect.Please "
+                         "re-run Chronel!"),
                       PromptIcon::Information);
     return true;
 }
@@ -82,25 +81,25 @@ bool NetworkOptions::testConnection(const QString &path)
 {
     const QString folder = path.trimmed();
     if (folder.isEmpty()) {
-        m_prompter.inform(QObject::tr("Error!"),
-                          QObject::tr("Please enter in a path to the database"), PromptIcon::Error);
+        m_prompter.inform(tr("Error!"), tr("Please enter in a path to the database"),
+                          PromptIcon::Error);
         return false;
     }
     if (refusedPath(path))
         return false;
     if (!reachable(folder)) {
-        m_prompter.inform(QObject::tr("Failure!"),
-                          QObject::tr("Database could not be contacted.Please check USN name or "
-                                      "network connectivity"),
+        m_prompter.inform(tr("Failure!"),
+                          tr("Database could not be contacted.Please check USN name or "
+                             "network connectivity"),
                           PromptIcon::Error);
         return false;
     }
-    m_prompter.inform(QObject::tr("Success!"), QObject::tr("Database was successfully contacted!"),
+    m_prompter.inform(tr("Success!"), tr("Database was successfully contacted!"),
                       PromptIcon::Information);
     return true;
 }
 
 bool NetworkOptions::refusedPath(const QString &path)
 {
-    return TextInput::refused(m_prompter, {{QObject::tr("path to the database"), path}});
+    return TextInput::refused(m_prompter, {{tr("path to the database"), path}});
 }

@@ -2,6 +2,8 @@
 
 #include "store/LocationFile.h"
 
+#include <QCoreApplication>
+
 class Prompter;
 
 // Moves a station between its local database and a shared one (a folder or a server)
@@ -9,6 +11,8 @@ class Prompter;
 // start, so a change ends the program.
 class NetworkOptions
 {
+    Q_DECLARE_TR_FUNCTIONS(NetworkOptions)
+
 public:
     // The mode a supervisor picked; kept for the whole run, like the station's location.
     enum class Choice

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "platform/core/TimeEntry.h"
+#include "store/StationSettings.h"
 #include "store/WorkSettings.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <optional>
 
@@ -15,14 +17,10 @@ class Prompter;
 // Each change is written at once; the station reads them at its next start.
 class ProgramOptions
 {
+    Q_DECLARE_TR_FUNCTIONS(ProgramOptions)
+
 public:
-    enum class Time
-    {
-        EarlyCutOff,
-        LateCutOff,
-        AutoLogIn,
-        AutoLogOut
-    };
+    using Time = StationSettings::Time;
 
     struct Switches
     {

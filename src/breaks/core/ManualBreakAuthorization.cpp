@@ -8,15 +8,13 @@
 #include "store/SupervisorAccounts.h"
 #include "store/Transaction.h"
 
-#include <QObject>
-
 using namespace Qt::StringLiterals;
 
 bool ManualBreakAuthorization::authorize(const QString &userName, const QString &password)
 {
     if (userName.isEmpty() || password.isEmpty()) {
-        m_prompter.inform(QObject::tr("Error!"),
-                          QObject::tr("Please check your username or password"), PromptIcon::Error);
+        m_prompter.inform(tr("Error!"), tr("Please check your username or password"),
+                          PromptIcon::Error);
         return false;
     }
     bool matched = false;
@@ -31,11 +29,9 @@ bool ManualBreakAuthorization::authorize(const QString &userName, const QString 
     if (!done)
         return false;
     if (!matched) {
-        m_prompter.inform(QObject::tr("Error"), QObject::tr("Username of password is invalid!"),
-                          PromptIcon::Error);
+        m_prompter.inform(tr("Error"), tr("Username of password is invalid!"), PromptIcon::Error);
         return false;
     }
-    m_prompter.inform(QObject::tr("Success"), QObject::tr("Authorization Successful"),
-                      PromptIcon::Information);
+    m_prompter.inform(tr("Success"), tr("Authorization Successful"), PromptIcon::Information);
     return true;
 }

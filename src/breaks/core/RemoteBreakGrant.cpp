@@ -4,10 +4,9 @@
 #include "platform/core/Prompter.h"
 #include "store/BreakGrant.h"
 #include "store/Database.h"
+#include "store/EmployeeRecords.h"
 #include "store/NameList.h"
 #include "store/ReportedErrors.h"
-
-#include <QObject>
 
 using namespace Qt::StringLiterals;
 
@@ -21,22 +20,20 @@ QStringList RemoteBreakGrant::employeeNames()
 bool RemoteBreakGrant::choose(const QString &name)
 {
     return runReported(m_prompter, [&] {
-        const QList<SqlRow> cards =
-            m_db.select(u"select cardnum from employees where employee = ? order by id"_s, {name});
+        const QStringList cards = EmployeeRecords::cardsOf(m_db, name);
         // An employee removed since the list was read cannot be granted.
-        m_choice = cards.isEmpty() ? Choice{} : Choice{name, cards.first()[u"cardnum"_s], true};
+        m_choice = cards.isEmpty() ? Choice{} : Choice{name, cards.first(), true};
     });
 }
 
 bool RemoteBreakGrant::grant()
 {
     if (!m_choice.made) {
-        m_prompter.inform(QObject::tr("Error!"),
-                          QObject::tr("Please select an employee before continuing"),
+        m_prompter.inform(tr("Error!"), tr("Please select an employee before continuing"),
                           PromptIcon::Error);
         return false;
     }
-    if (!m_prompter.ask(QObject::tr("Confirm"), QObject::tr("Proceed with break authorization?"),
+    if (!m_prompter.ask(tr("Confirm"), tr("Proceed with break authorization?"),
                         PromptIcon::Question))
         return false;
     return writeReported(m_prompter, m_db,

@@ -4,6 +4,7 @@
 #include "platform/core/TonePlayer.h"
 #include "station/core/ClockingFeedback.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QList>
 #include <QString>
@@ -17,6 +18,8 @@ struct StationContext;
 // work settings allow several clock-ins a day.
 class ClockingTransaction
 {
+    Q_DECLARE_TR_FUNCTIONS(ClockingTransaction)
+
 public:
     // `openBreakDialog` gets the employee's name; the card is the context's current one.
     ClockingTransaction(StationContext &context,
@@ -44,26 +47,38 @@ private:
         QString employee;
         bool in = true;
         QString stateSeen;
-        // The card's newest clocking row when the state was read; empty for none.
+        // The card's newest clocking row when the state was read before the question;
+        // empty for none.
         QString lastLogId;
         bool onceADay = true;       // refused once clocked out for the day
         bool crossMidnight = false; // the done mark goes to the date the shift began
     };
     enum class Outcome
     {
+        Ready, // identified, state known: the card can be clocked
         Recorded,
+        Declined,
+        Nothing, // the card went no further; what it left behind is written
+        DoneForTheDay,
         ClockedElsewhere,
         ChangedForEveryone, // an automatic or forced log-in/out changed the state
         StateMissing
     };
+    enum class Lock
+    {
+        None,
+        StateRow
+    };
 
     void clock(Clocking &clocking);
+    Outcome clockAtOnce(Clocking &clocking);
+    Outcome identify(Clocking &clocking, Lock lock);
     bool confirmed(const Clocking &clocking);
     Outcome record(const Clocking &clocking);
+    void write(const Clocking &clocking);
+    void tell(Outcome outcome, const Clocking &clocking);
     bool doneForTheDay(const Clocking &clocking);
     QString shiftDate(const Clocking &clocking);
-    std::optional<QString> state(const QString &card, const QString &suffix);
-    QString lastLogId(const QString &card);
     void logError(const Clocking &clocking, const QString &reason);
     // A card not clocked: the message box, and the same words on the status panel.
     void refuse(const QString &employee, const QString &caption, const QString &text,
