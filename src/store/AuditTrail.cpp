@@ -2,14 +2,67 @@
 
 #include "platform/core/Clock.h"
 #include "store/Database.h"
+#include "store/Transaction.h"
 
+#include <QHash>
 #include <QSysInfo>
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+// The programs run on one thread.
+QHash<const Database *, AuditTrail *> &trails()
+{
+    static QHash<const Database *, AuditTrail *> all;
+    return all;
+}
+
+} // namespace
+
 AuditTrail::AuditTrail(Database &db, const Clock &clock, const QString &station)
     : m_db(db), m_clock(clock), m_station(station.isEmpty() ? QSysInfo::machineHostName() : station)
 {
+    trails().insert(&m_db, this);
+}
+
+AuditTrail::~AuditTrail()
+{
+    if (trails().value(&m_db) == this)
+        trails().remove(&m_db);
+}
+
+AuditTrail *AuditTrail::of(const Database &db)
+{
+    return trails().value(&db);
+}
+
+void AuditTrail::note(Database &db, Kind kind, const QString &before, const QString &after)
+{
+    if (AuditTrail *trail = of(db))
+        trail->append(kind, before, after);
+}
+
+void AuditTrail::noteAutomatic(Database &db, Kind kind, const QString &before, const QString &after)
+{
+    if (AuditTrail *trail = of(db))
+        trail->appendAutomatic(kind, before, after);
+}
+
+void AuditTrail::noteAs(Database &db, const QString &supervisor, Kind kind, const QString &before,
+                        const QString &after)
+{
+    if (AuditTrail *trail = of(db))
+        trail->write(supervisor, kind, before, after);
+}
+
+void AuditTrail::noteAlone(Database &db, Kind kind, const QString &before, const QString &after)
+{
+    if (AuditTrail *trail = of(db)) {
+        Transaction transaction(db);
+        trail->append(kind, before, after);
+        transaction.commit();
+    }
 }
 
 void AuditTrail::append(Kind kind, const QString &before, const QString &after)

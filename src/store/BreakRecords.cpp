@@ -37,6 +37,15 @@ std::optional<QString> endOf(Database &db, const QString &date, const QString &c
     return rows.first()[u"out"_s];
 }
 
+std::optional<QString> timesOf(Database &db, const QString &date, const QString &card, int number)
+{
+    const QList<SqlRow> rows =
+        db.select(u"select i,out from breaks"_s + oneBreak, {date, card, QString::number(number)});
+    if (rows.isEmpty())
+        return std::nullopt;
+    return rows.first()[u"i"_s] + u'-' + rows.first()[u"out"_s];
+}
+
 void add(Database &db, const QString &date, const QString &card, int number, const QString &start,
          const QString &end)
 {

@@ -20,6 +20,9 @@ bool endRunning(Database &db, const QString &date, const QString &card, int numb
 // The supervisor's input by hand. The end of the break, locked for the change that
 // follows; none when there is no such break.
 std::optional<QString> endOf(Database &db, const QString &date, const QString &card, int number);
+// The start and end of the break as "10:00:00-10:15:00"; none when there is no such
+// break.
+std::optional<QString> timesOf(Database &db, const QString &date, const QString &card, int number);
 // Adds a break entered by hand; `end` may be `notEnded`.
 void add(Database &db, const QString &date, const QString &card, int number, const QString &start,
          const QString &end);

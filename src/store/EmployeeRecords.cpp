@@ -129,4 +129,13 @@ void setEveryone(Database &db, const QString &state)
     db.exec(u"update locked set locked = ?"_s, {state});
 }
 
+Presence presence(Database &db)
+{
+    const SqlRow row = db.first(u"select count(*) as everyone,"
+                                "sum(case when locked = ? then 1 else 0 end) as present "
+                                "from locked"_s,
+                                {clockedIn});
+    return {row[u"present"_s].toInt(), row[u"everyone"_s].toInt()};
+}
+
 } // namespace EmployeeRecords

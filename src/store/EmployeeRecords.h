@@ -63,5 +63,12 @@ std::optional<StateAndLastClocking> stateAndLastClocking(Database &db, const QSt
 void setState(Database &db, const QString &card, const QString &state);
 // The automatic and forced log-ins and log-outs.
 void setEveryone(Database &db, const QString &state);
+// How many cards are clocked in, of how many with a state.
+struct Presence
+{
+    int in = 0;
+    int all = 0;
+};
+Presence presence(Database &db);
 
 } // namespace EmployeeRecords

@@ -1,6 +1,7 @@
 #include "admin/core/EmployeeManager.h"
 
 #include "platform/core/Prompter.h"
+#include "store/AuditTrail.h"
 #include "store/Database.h"
 #include "store/EmployeeRecords.h"
 #include "store/NameList.h"
@@ -9,6 +10,15 @@
 #include "store/Transaction.h"
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+QString described(const EmployeeManager::Employee &employee)
+{
+    return u"%1 (%2)"_s.arg(employee.name, employee.cardNumber);
+}
+
+} // namespace
 
 QStringList EmployeeManager::employeeNames()
 {
@@ -42,6 +52,7 @@ EmployeeManager::Outcome EmployeeManager::add(const Employee &entered)
             return Outcome::Refused;
         }
         EmployeeRecords::add(m_db, typed.name, typed.cardNumber);
+        AuditTrail::note(m_db, AuditTrail::Kind::EmployeeAdded, {}, described(typed));
         return Outcome::Done;
     });
     if (outcome == Outcome::Done)
@@ -65,6 +76,8 @@ EmployeeManager::Outcome EmployeeManager::update(const Employee &entered)
         if (!EmployeeRecords::change(m_db, chosen.name, chosen.cardNumber, typed.name,
                                      typed.cardNumber))
             return Outcome::EmployeeGone;
+        AuditTrail::note(m_db, AuditTrail::Kind::EmployeeChanged, described(chosen),
+                         described(typed));
         return Outcome::Done;
     });
     if (outcome == Outcome::EmployeeGone)
@@ -85,6 +98,7 @@ EmployeeManager::Outcome EmployeeManager::remove(const Employee &typed)
     const Outcome outcome = transact([&] {
         if (!EmployeeRecords::remove(m_db, chosen.name, chosen.cardNumber))
             return Outcome::EmployeeGone;
+        AuditTrail::note(m_db, AuditTrail::Kind::EmployeeDeleted, described(chosen), {});
         return Outcome::Done;
     });
     if (outcome == Outcome::EmployeeGone)

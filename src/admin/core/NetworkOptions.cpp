@@ -1,14 +1,17 @@
 #include "admin/core/NetworkOptions.h"
 
 #include "platform/core/Prompter.h"
+#include "store/AuditTrail.h"
 #include "store/Database.h"
 #include "store/DatabaseError.h"
 #include "store/ReportedErrors.h"
 #include "store/Schema.h"
 #include "store/TextInput.h"
+#include "store/Transaction.h"
 
 #include <QUrl>
 #include <QUrlQuery>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -63,10 +66,26 @@ bool NetworkOptions::apply(Choice choice, const QString &path)
     if (choice != Choice::Local && refusedPath(path))
         return false;
     const bool written = runReported(m_prompter, [&] {
+        const auto text = [](const DatabaseLocation &location) {
+            return (location.localMode ? u"local: "_s : u"network: "_s) +
+                   DatabaseLocation::shown(location.path);
+        };
+        std::optional<Transaction> transaction;
+        if (m_current) {
+            // The row goes only with files that were written; a server password never.
+            transaction.emplace(*m_current);
+            const QString before = text(m_file.read());
+            const QString after = choice == Choice::Local
+                                      ? text({m_file.defaultDatabasePath(), true})
+                                      : text({LocationFile::networkDatabase(folder), false});
+            AuditTrail::note(*m_current, AuditTrail::Kind::NetworkOptions, before, after);
+        }
         if (choice == Choice::Local)
             m_file.writeLocal();
         else
             m_file.writeNetwork(folder);
+        if (transaction)
+            transaction->commit();
     });
     if (!written)
         return false;

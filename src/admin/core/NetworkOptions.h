@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 
+class Database;
 class Prompter;
 
 // Moves a station between its local database and a shared one (a folder or a server)
@@ -22,8 +23,10 @@ public:
         Network
     };
 
-    NetworkOptions(const QString &homeFolder, Prompter &prompter)
-        : m_file(homeFolder), m_prompter(prompter)
+    // A change is recorded in the audit trail of `current`, the database in use, when
+    // given.
+    NetworkOptions(const QString &homeFolder, Prompter &prompter, Database *current = nullptr)
+        : m_file(homeFolder), m_prompter(prompter), m_current(current)
     {
     }
 
@@ -42,4 +45,5 @@ private:
 
     LocationFile m_file;
     Prompter &m_prompter;
+    Database *m_current;
 };

@@ -3,6 +3,7 @@
 #include "admin/core/ManagerAddress.h"
 #include "platform/core/Prompter.h"
 #include "platform/network/SenderAllowList.h"
+#include "store/AuditTrail.h"
 #include "store/Database.h"
 #include "store/EmployeeRecords.h"
 #include "store/ReportedErrors.h"
@@ -36,6 +37,59 @@ QString updated(ProgramOptions::Time time)
     return {};
 }
 
+// The names the audit trail gives the times, and each one's stored value.
+QString optionName(ProgramOptions::Time time)
+{
+    switch (time) {
+    case ProgramOptions::Time::EarlyCutOff:
+        return u"early cut-off"_s;
+    case ProgramOptions::Time::LateCutOff:
+        return u"late cut-off"_s;
+    case ProgramOptions::Time::AutoLogIn:
+        return u"automatic log-in"_s;
+    case ProgramOptions::Time::AutoLogOut:
+        return u"automatic log-out"_s;
+    }
+    return {};
+}
+
+QString storedTime(Database &db, ProgramOptions::Time time)
+{
+    const StationSettings::Times times = StationSettings::times(db);
+    switch (time) {
+    case ProgramOptions::Time::EarlyCutOff:
+        return times.earlyCutOff;
+    case ProgramOptions::Time::LateCutOff:
+        return times.lateCutOff;
+    case ProgramOptions::Time::AutoLogIn:
+        return times.autoLogIn;
+    case ProgramOptions::Time::AutoLogOut:
+        return times.autoLogOut;
+    }
+    return {};
+}
+
+QString switchesText(const ProgramOptions::Switches &switches)
+{
+    const auto state = [](bool on) { return on ? u"on"_s : u"off"_s; };
+    return u"confirmation %1, breaks %2, authorisation %3"_s.arg(
+        state(switches.confirmation), state(switches.breaks), state(switches.authorisation));
+}
+
+// Records a changed option as "name: value" before and after.
+void noteOption(Database &db, const QString &name, const QString &before, const QString &after)
+{
+    AuditTrail::note(db, AuditTrail::Kind::ProgramOptions, name + u": "_s + before,
+                     name + u": "_s + after);
+}
+
+void noteSwitches(Database &db, const ProgramOptions::Switches &before,
+                  const ProgramOptions::Switches &after)
+{
+    AuditTrail::note(db, AuditTrail::Kind::ProgramOptions, switchesText(before),
+                     switchesText(after));
+}
+
 } // namespace
 
 std::optional<ProgramOptions::Stored> ProgramOptions::load()
@@ -67,7 +121,11 @@ std::optional<QString> ProgramOptions::updateTime(Time time, const TimeEntry &en
         return std::nullopt;
     }
     const QString value = entry.text();
-    if (!writeReported(m_prompter, m_db, [&] { StationSettings::setTime(m_db, time, value); }))
+    if (!writeReported(m_prompter, m_db, [&] {
+            const QString before = storedTime(m_db, time);
+            StationSettings::setTime(m_db, time, value);
+            noteOption(m_db, optionName(time), before, value);
+        }))
         return std::nullopt;
     m_prompter.inform(tr("Success"), updated(time), PromptIcon::Information);
     return value;
@@ -88,8 +146,11 @@ std::optional<QString> ProgramOptions::updateManagerAddress(const QString &typed
                           PromptIcon::Error);
         return std::nullopt;
     }
-    if (!writeReported(m_prompter, m_db,
-                       [&] { StationSettings::setManagerAddress(m_db, address); }))
+    if (!writeReported(m_prompter, m_db, [&] {
+            const QString before = StationSettings::load(m_db).managerAddress;
+            StationSettings::setManagerAddress(m_db, address);
+            noteOption(m_db, u"manager address"_s, before, address);
+        }))
         return std::nullopt;
     m_prompter.inform(tr("Success"),
                       tr("Ip Adress updated.Please restart Chronel for changes to take effect!"),
@@ -111,8 +172,10 @@ std::optional<int> ProgramOptions::updateSupervisorIdleMinutes(const QString &ty
         return std::nullopt;
     }
     if (!writeReported(m_prompter, m_db, [&] {
-            StationOptions(m_db).set(StationOptions::supervisorIdleMinutes,
-                                     QString::number(minutes));
+            StationOptions options(m_db);
+            const QString before = options.text(StationOptions::supervisorIdleMinutes);
+            options.set(StationOptions::supervisorIdleMinutes, QString::number(minutes));
+            noteOption(m_db, u"supervisor idle minutes"_s, before, QString::number(minutes));
         }))
         return std::nullopt;
     m_prompter.inform(tr("Success"),
@@ -139,7 +202,10 @@ std::optional<QString> ProgramOptions::updateBreakRequestSenders(const QString &
     }
     const QString senders = entries.join(u", "_s);
     if (!writeReported(m_prompter, m_db, [&] {
-            StationOptions(m_db).set(StationOptions::breakRequestSenders, senders);
+            StationOptions options(m_db);
+            const QString before = options.text(StationOptions::breakRequestSenders);
+            options.set(StationOptions::breakRequestSenders, senders);
+            noteOption(m_db, u"break request senders"_s, before, senders);
         }))
         return std::nullopt;
     m_prompter.inform(tr("Success"),
@@ -168,6 +234,7 @@ ProgramOptions::Switches ProgramOptions::setConfirmation(const Switches &shown, 
         StationSettings::setConfirmation(m_db, on);
         if (shown.breaks && !after.breaks)
             disableBreaks();
+        noteSwitches(m_db, shown, after);
     });
     if (!written)
         return shown;
@@ -180,7 +247,10 @@ ProgramOptions::Switches ProgramOptions::setBreaks(const Switches &shown, bool o
     Switches after = shown;
     after.breaks = on;
     if (!on) {
-        const bool written = writeReported(m_prompter, m_db, [&] { disableBreaks(); });
+        const bool written = writeReported(m_prompter, m_db, [&] {
+            disableBreaks();
+            noteSwitches(m_db, shown, after);
+        });
         if (!written)
             return shown;
         tellToRestart();
@@ -197,6 +267,9 @@ ProgramOptions::Switches ProgramOptions::setBreaks(const Switches &shown, bool o
         StationSettings::setBreaks(m_db, true);
         UsedBreaks::addMissingRows(m_db);
         StationSettings::setConfirmation(m_db, true);
+        Switches on = after;
+        on.confirmation = true;
+        noteSwitches(m_db, shown, on);
     });
     if (!written)
         return shown;
@@ -217,11 +290,14 @@ ProgramOptions::Switches ProgramOptions::setBreaks(const Switches &shown, bool o
 
 ProgramOptions::Switches ProgramOptions::setAuthorisation(const Switches &shown, bool on)
 {
-    if (!writeReported(m_prompter, m_db, [&] { StationSettings::setAuthorisation(m_db, on); }))
-        return shown;
-    tellToRestart();
     Switches after = shown;
     after.authorisation = on;
+    if (!writeReported(m_prompter, m_db, [&] {
+            StationSettings::setAuthorisation(m_db, on);
+            noteSwitches(m_db, shown, after);
+        }))
+        return shown;
+    tellToRestart();
     return after;
 }
 

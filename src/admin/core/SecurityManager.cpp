@@ -1,6 +1,7 @@
 #include "admin/core/SecurityManager.h"
 
 #include "platform/core/Prompter.h"
+#include "store/AuditTrail.h"
 #include "store/Database.h"
 #include "store/NameList.h"
 #include "store/PasswordHash.h"
@@ -25,9 +26,10 @@ SecurityManager::Outcome SecurityManager::add(const Account &typed)
 {
     if (!checked(typed))
         return Outcome::Refused;
-    if (!runReported(m_prompter, [&] {
+    if (!writeReported(m_prompter, m_db, [&] {
             SupervisorAccounts::add(m_db, typed.userName.trimmed(),
                                     PasswordHash::hash(typed.confirmation));
+            AuditTrail::note(m_db, AuditTrail::Kind::AccountAdded, {}, typed.userName.trimmed());
         }))
         return Outcome::Failed;
     m_prompter.inform(tr("Success!"), tr("User Inserted"), PromptIcon::Information);
@@ -43,9 +45,13 @@ SecurityManager::Outcome SecurityManager::update(const QString &chosen, const Ac
         return Outcome::Refused;
     }
     int changed = 0;
-    if (!runReported(m_prompter, [&] {
+    if (!writeReported(m_prompter, m_db, [&] {
             changed = SupervisorAccounts::replaceAll(m_db, chosen, typed.userName.trimmed(),
                                                      PasswordHash::hash(typed.confirmation));
+            // The password changes too; what it is, or its hash, is never recorded.
+            if (changed > 0)
+                AuditTrail::note(m_db, AuditTrail::Kind::AccountChanged, chosen,
+                                 tr("%1, new password").arg(typed.userName.trimmed()));
         }))
         return Outcome::Failed;
     if (changed == 0) {
@@ -88,6 +94,7 @@ SecurityManager::Outcome SecurityManager::remove(const QString &typedName)
                 check = Check::LastAccount;
                 return;
             }
+            AuditTrail::note(m_db, AuditTrail::Kind::AccountDeleted, userName, {});
             transaction.commit();
             check = Check::Removed;
         }))

@@ -1,6 +1,7 @@
 #include "admin/core/WorkOptions.h"
 
 #include "platform/core/Prompter.h"
+#include "store/AuditTrail.h"
 #include "store/ReportedErrors.h"
 
 #include <QLocale>
@@ -9,11 +10,32 @@
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+QString settingsText(const WorkSettings &settings)
+{
+    const auto state = [](bool on) { return on ? u"on"_s : u"off"_s; };
+    return u"unpaid breaks %1, rounding %2 min, overtime after %3 h, across midnight %4, "
+           "several clock-ins %5"_s.arg(state(settings.unpaidBreaks))
+               .arg(settings.roundingMinutes)
+               .arg(WorkOptions::hoursText(settings.overtimeMinutes), state(settings.crossMidnight),
+                    state(settings.severalClockIns));
+}
+
+} // namespace
+
 template <typename Write>
 WorkSettings WorkOptions::write(const WorkSettings &shown, const WorkSettings &after,
                                 Write &&statements)
 {
-    return writeReported(m_prompter, m_db, statements) ? after : shown;
+    return writeReported(m_prompter, m_db,
+                         [&] {
+                             statements();
+                             AuditTrail::note(m_db, AuditTrail::Kind::ProgramOptions,
+                                              settingsText(shown), settingsText(after));
+                         })
+               ? after
+               : shown;
 }
 
 WorkSettings WorkOptions::setUnpaidBreaks(const WorkSettings &shown, bool on)
@@ -48,15 +70,18 @@ WorkSettings WorkOptions::updateOvertimeHours(const WorkSettings &shown, const Q
                           PromptIcon::Error);
         return shown;
     }
-    if (!writeReported(m_prompter, m_db,
-                       [&] { WorkSettings::setOvertimeMinutes(m_db, int(minutes)); }))
+    WorkSettings after = shown;
+    after.overtimeMinutes = int(minutes);
+    if (!writeReported(m_prompter, m_db, [&] {
+            WorkSettings::setOvertimeMinutes(m_db, int(minutes));
+            AuditTrail::note(m_db, AuditTrail::Kind::ProgramOptions, settingsText(shown),
+                             settingsText(after));
+        }))
         return shown;
     m_prompter.inform(
         QObject::tr("Success"),
         QObject::tr("Weekly overtime now counts after %1 hours.").arg(hoursText(int(minutes))),
         PromptIcon::Information);
-    WorkSettings after = shown;
-    after.overtimeMinutes = int(minutes);
     return after;
 }
 

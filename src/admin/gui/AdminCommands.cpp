@@ -38,7 +38,7 @@ MenuCommands AdminCommands::commands()
          [this] {
              // The new location is read at the next start only, so the program ends here.
              if (NetworkOptionsDialog::run(m_prompter, m_location.localMode, m_networkChoice,
-                                           m_window))
+                                           m_window, &m_db))
                  m_restart();
          }},
     };

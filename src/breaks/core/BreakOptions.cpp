@@ -1,6 +1,7 @@
 #include "breaks/core/BreakOptions.h"
 
 #include "platform/core/Prompter.h"
+#include "store/AuditTrail.h"
 #include "store/Database.h"
 #include "store/ReportedErrors.h"
 #include "store/StationSettings.h"
@@ -69,7 +70,13 @@ void BreakOptions::store(int count, const QStringList &names)
     QStringList trimmed;
     for (int i = 0; i < count; ++i)
         trimmed << names.value(i).trimmed();
+    const auto settingsText = [this] {
+        const StationSettings::Values values = StationSettings::load(m_db);
+        return u"%1: %2"_s.arg(values.breaksPerDay).arg(values.breakNames.join(u", "_s));
+    };
     Transaction transaction(m_db);
+    const QString before = settingsText();
     StationSettings::setBreakNames(m_db, trimmed);
+    AuditTrail::note(m_db, AuditTrail::Kind::BreakOptions, before, settingsText());
     transaction.commit();
 }

@@ -2,6 +2,7 @@
 
 #include "platform/core/Clock.h"
 #include "platform/core/Prompter.h"
+#include "store/AuditTrail.h"
 #include "store/BreakGrant.h"
 #include "store/Database.h"
 #include "store/ReportedErrors.h"
@@ -23,7 +24,11 @@ bool ManualBreakAuthorization::authorize(const QString &userName, const QString 
         matched = SupervisorAccounts::matchingPassword(m_db, userName, password).has_value();
         if (!matched)
             return;
-        BreakGrant::grant(m_db, m_card, m_clock.now().date());
+        const QDate today = m_clock.now().date();
+        BreakGrant::grant(m_db, m_card, today);
+        // The account typed here answers for the grant, whoever is logged in.
+        AuditTrail::noteAs(m_db, userName, AuditTrail::Kind::BreakGrant, {},
+                           u"%1 %2"_s.arg(m_card, Clock::dateText(today)));
         transaction.commit();
     });
     if (!done)

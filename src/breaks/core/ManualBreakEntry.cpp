@@ -2,6 +2,7 @@
 
 #include "platform/core/Clock.h"
 #include "platform/core/Prompter.h"
+#include "store/AuditTrail.h"
 #include "store/BreakRecords.h"
 #include "store/Database.h"
 #include "store/EmployeeRecords.h"
@@ -73,6 +74,7 @@ ManualBreakEntry::Written ManualBreakEntry::write(const QString &employee, const
     const QString date = Clock::dateText(request.date);
     const int number = request.breakNumber;
     const std::optional<QString> end = BreakRecords::endOf(m_db, date, card, number);
+    const std::optional<QString> before = BreakRecords::timesOf(m_db, date, card, number);
     const bool exists = end.has_value();
     const bool closed = exists && *end != BreakRecords::notEnded;
     // Earlier days are history; from today on the station goes on from what is entered.
@@ -97,6 +99,9 @@ ManualBreakEntry::Written ManualBreakEntry::write(const QString &employee, const
         UsedBreaks::setState(m_db, card, request.breakNumber,
                              request.end.used ? UsedBreaks::done : UsedBreaks::running);
     }
+    const QString what = u"%1 (%2) break %3 %4: "_s.arg(employee, card).arg(number).arg(date);
+    AuditTrail::note(m_db, AuditTrail::Kind::ManualBreak, before ? what + *before : QString(),
+                     what + BreakRecords::timesOf(m_db, date, card, number).value_or(QString()));
     transaction.commit();
     return Written::Done;
 }

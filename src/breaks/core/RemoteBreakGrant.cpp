@@ -2,6 +2,7 @@
 
 #include "platform/core/Clock.h"
 #include "platform/core/Prompter.h"
+#include "store/AuditTrail.h"
 #include "store/BreakGrant.h"
 #include "store/Database.h"
 #include "store/EmployeeRecords.h"
@@ -36,6 +37,10 @@ bool RemoteBreakGrant::grant()
     if (!m_prompter.ask(tr("Confirm"), tr("Proceed with break authorization?"),
                         PromptIcon::Question))
         return false;
-    return writeReported(m_prompter, m_db,
-                         [&] { BreakGrant::grant(m_db, m_choice.card, m_clock.now().date()); });
+    return writeReported(m_prompter, m_db, [&] {
+        const QDate today = m_clock.now().date();
+        BreakGrant::grant(m_db, m_choice.card, today);
+        AuditTrail::note(m_db, AuditTrail::Kind::BreakGrant, {},
+                         u"%1 (%2) %3"_s.arg(m_choice.name, m_choice.card, Clock::dateText(today)));
+    });
 }

@@ -1,6 +1,7 @@
 #include "station/core/ManualClocking.h"
 
 #include "platform/core/Prompter.h"
+#include "store/AuditTrail.h"
 #include "store/ClockingLog.h"
 #include "store/Database.h"
 #include "store/EmployeeRecords.h"
@@ -71,9 +72,14 @@ ManualClocking::Outcome ManualClocking::write(const QString &employee, const QLi
             outcome = Outcome::EmployeeGone;
             return;
         }
-        for (const Row &row : rows)
+        QStringList written;
+        for (const Row &row : rows) {
             ClockingLog::add(m_db, row.clocking->date, row.clocking->time.text(), employee,
                              cards.first(), row.type);
+            written << u"%1 %2 %3"_s.arg(row.type, row.clocking->date, row.clocking->time.text());
+        }
+        AuditTrail::note(m_db, AuditTrail::Kind::ManualClocking, {},
+                         u"%1 (%2): %3"_s.arg(employee, cards.first(), written.join(u", "_s)));
         transaction.commit();
         outcome = Outcome::Written;
     });
