@@ -22,7 +22,7 @@ const QString completedText =
 
 struct Station
 {
-    explicit Station(const QString &location) : db(location) { values.confirmation = u"0"_s; }
+    explicit Station(const QString &location) : db(location) { values.confirmation = false; }
 
     Database db;
     ScriptedPrompter prompter;

@@ -180,12 +180,14 @@ ClockingTransaction::Outcome ClockingTransaction::record(const Clocking &clockin
 void ClockingTransaction::write(const Clocking &clocking)
 {
     Database &db = m_context.db;
+    // Read before the OUT is added: the open shift's IN is the card's newest clocking.
+    const QString doneDate = clocking.in ? QString() : shiftDate(clocking);
     ClockingLog::add(db, clocking.date, clocking.time, clocking.employee, clocking.card,
                      clocking.in ? ClockingLog::in : ClockingLog::out);
     EmployeeRecords::setState(
         db, clocking.card, clocking.in ? EmployeeRecords::clockedIn : EmployeeRecords::clockedOut);
     if (!clocking.in)
-        ClockingLog::markDone(db, shiftDate(clocking), clocking.card);
+        ClockingLog::markDone(db, doneDate, clocking.card);
 }
 
 bool ClockingTransaction::doneForTheDay(const Clocking &clocking)
