@@ -34,9 +34,11 @@ public:
     {
     }
 
-    void add(QStringList cells)
+    // The header row names the context columns instead of repeating them.
+    void add(QStringList cells, bool header = false)
     {
-        cells << m_context;
+        if (!header)
+            cells << m_context;
         for (QString &cell : cells)
             cell = field(cell);
         m_text += cells.join(u',') + u"\r\n"_s;
@@ -66,7 +68,8 @@ bool write(const Payroll &payroll, QIODevice &device)
     table.add({u"kind"_s, u"employee"_s, u"card"_s, u"date"_s, u"first_in"_s, u"last_out"_s,
                u"worked"_s, u"breaks"_s, u"paid"_s, u"paid_hours"_s, u"overtime"_s,
                u"overtime_hours"_s, u"incomplete"_s, u"company"_s, u"period_from"_s, u"period_to"_s,
-               u"made"_s});
+               u"made"_s},
+              true);
     for (const Payroll::Employee &employee : payroll.employees) {
         const QStringList who{employee.name, employee.cardNumber};
         for (const WorkPeriods::Day &day : employee.days)
