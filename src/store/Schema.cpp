@@ -60,6 +60,19 @@ const QList<Table> &tables()
         {u"usedlog"_s, false, {u"cardnum"_s, u"alldone"_s}, {}, {}},
         // Station options that have no column of their own, as name/value pairs.
         {u"options"_s, false, {u"name"_s, u"value"_s}, {}, {u"name"_s}},
+        // What supervisors and the timer changed; rows are added, never changed or removed.
+        {u"audit"_s,
+         true,
+         {u"dt"_s, u"tm"_s, u"station"_s, u"supervisor"_s, u"kind"_s, u"oldvalue"_s, u"newvalue"_s},
+         {},
+         {u"dt"_s, u"kind"_s}},
+        // How clockings become paid hours, and the shift rules of the station.
+        {u"worksettings"_s,
+         false,
+         {u"unpaidbreaks"_s, u"rounding"_s, u"overtimehours"_s, u"crossmidnight"_s,
+          u"severalclockins"_s},
+         {u"1"_s, u"0"_s, u"40"_s, u"0"_s, u"0"_s},
+         {}},
     };
     return all;
 }
@@ -80,7 +93,7 @@ namespace {
 // added by the updater.
 bool addedByThisVersion(const QString &table)
 {
-    return table == u"options"_s;
+    return table == u"options"_s || table == u"audit"_s || table == u"worksettings"_s;
 }
 
 QString indexStatement(const Table &table, const QString &column, const QString &ifMissing)

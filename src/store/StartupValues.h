@@ -1,20 +1,26 @@
 #pragma once
 
+#include "store/StationSettings.h"
+
 #include <QString>
 #include <QStringList>
+#include <QTime>
+#include <optional>
 
 // Settings the station reads once at start and keeps for the whole run: a change in
 // the options takes effect at the next start.
 struct StartupValues
 {
-    QString autoLogInTime;  // settings.ali
-    QString autoLogOutTime; // settings.alo
-    QString managerAddress; // settings.ipadd
-    QString confirmation;   // con.active
-    QString enableBreaks;   // breaksettings.enablebreaks
-    QString enableAuth;     // breaksettings.enableauth
-    QString numberOfBreaks; // breaksettings.numof
-    QStringList breakNames; // breaksettings.break1..break3
+    // None where the stored time is not one: nobody is logged in or out automatically.
+    std::optional<QTime> autoLogIn;
+    std::optional<QTime> autoLogOut;
+    QString managerAddress;
+    bool confirmation = false;
+    StationSettings::Switch breaks = StationSettings::Switch::Off;
+    bool authorisation = false;
+    // 0 when no valid number is stored.
+    int numberOfBreaks = 0;
+    QStringList breakNames; // breaks 1 to 3
     // Minutes without use before a supervisor is logged out; 0 keeps the log-in.
     int supervisorIdleMinutes = defaultSupervisorIdleMinutes;
 
@@ -22,16 +28,6 @@ struct StartupValues
     // The hosts whose break requests are shown: options, StationOptions::breakRequestSenders.
     QString breakRequestSenders;
 
-    bool confirmationOn() const { return confirmation == QLatin1String("1"); }
-    bool breaksOn() const { return enableBreaks == QLatin1String("1"); }
-    bool authorisationOn() const { return enableAuth == QLatin1String("1"); }
-    // The number of breaks a day; 0 for anything stored other than 1, 2 or 3.
-    int breaksPerDay() const { return breaksPerDay(numberOfBreaks); }
-    static int breaksPerDay(const QString &count)
-    {
-        if (count == QLatin1String("1") || count == QLatin1String("2") ||
-            count == QLatin1String("3"))
-            return count.toInt();
-        return 0;
-    }
+    bool breaksOn() const { return breaks == StationSettings::Switch::On; }
+    int breaksPerDay() const { return numberOfBreaks; }
 };

@@ -42,4 +42,23 @@ void addRow(Database &db, const QString &card, const QString &state)
             {card, state, state, state});
 }
 
+void addMissingRows(Database &db)
+{
+    db.exec(u"insert into usedbreaks (employee,used1,used2,used3) "
+            "select distinct e.cardnum,'0','0','0' from employees e "
+            "where e.cardnum is not null and not exists "
+            "(select 1 from usedbreaks u where u.employee = e.cardnum)"_s);
+}
+
+void resetAll(Database &db)
+{
+    db.exec(u"update usedbreaks set used1 = ?,used2 = ?,used3 = ?"_s,
+            {notTaken, notTaken, notTaken});
+}
+
+void removeAll(Database &db)
+{
+    db.exec(u"delete from usedbreaks"_s);
+}
+
 } // namespace UsedBreaks

@@ -35,4 +35,14 @@ void setState(Database &db, const QString &card, int number, const QString &stat
 // Adds the employee's row with every break in `state`.
 void addRow(Database &db, const QString &card, const QString &state);
 
+// Adds a row with every break not taken for each card on file that has none; a card
+// that has one keeps it as it is.
+void addMissingRows(Database &db);
+
+// Sets every break of every employee back to not taken.
+void resetAll(Database &db);
+
+// Drops every employee's row.
+void removeAll(Database &db);
+
 } // namespace UsedBreaks

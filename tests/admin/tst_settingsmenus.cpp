@@ -21,7 +21,7 @@ struct Station : TestStation
 {
     Station(const QString &location, bool breaksOn, bool localMode) : TestStation(location)
     {
-        values.enableBreaks = breaksOn ? u"1"_s : u"0"_s;
+        values.breaks = breaksOn ? StationSettings::Switch::On : StationSettings::Switch::Off;
         context.location = {location, localMode};
     }
 };

@@ -42,9 +42,9 @@ struct Fixture
                 "('0042','0','0','0')"_s);
         db.exec(u"update eauth set ename = 'Bob',cardnum = '0077'"_s);
         db.exec(u"insert into users (username,password) values ('Sue',?)"_s, {hashedPassword()});
-        values.enableBreaks = u"1"_s;
-        values.enableAuth = authorisation ? u"1"_s : u"0"_s;
-        values.numberOfBreaks = u"1"_s;
+        values.breaks = StationSettings::Switch::On;
+        values.authorisation = authorisation;
+        values.numberOfBreaks = 1;
         values.breakNames = {u"Lunch"_s, u"-"_s, u"-"_s};
         values.managerAddress = u"10.0.0.9"_s;
     }

@@ -17,8 +17,8 @@ struct Station : TestStation
     Station(const QString &location, bool breaksOn) : TestStation(location)
     {
         db.exec(u"insert into employees (employee,cardnum) values ('Ann','0042')"_s);
-        values.enableBreaks = breaksOn ? u"1"_s : u"0"_s;
-        values.numberOfBreaks = u"2"_s;
+        values.breaks = breaksOn ? StationSettings::Switch::On : StationSettings::Switch::Off;
+        values.numberOfBreaks = 2;
         values.breakNames = {u"Tea"_s, u"Lunch"_s, u"-"_s};
     }
 };

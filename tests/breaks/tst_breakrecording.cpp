@@ -20,8 +20,8 @@ const QString now = u"08:05:09"_s;
 StartupValues breakValues(const QString &numberOfBreaks)
 {
     StartupValues values;
-    values.enableBreaks = u"1"_s;
-    values.numberOfBreaks = numberOfBreaks;
+    values.breaks = StationSettings::Switch::On;
+    values.numberOfBreaks = StationSettings::breakCount(numberOfBreaks);
     values.breakNames = {u"Lunch"_s, u"Tea"_s, u"Smoke"_s};
     return values;
 }

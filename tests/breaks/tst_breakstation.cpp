@@ -27,10 +27,10 @@ namespace {
 StartupValues breakValues()
 {
     StartupValues values;
-    values.confirmation = u"1"_s;
-    values.enableBreaks = u"1"_s;
-    values.enableAuth = u"1"_s;
-    values.numberOfBreaks = u"2"_s;
+    values.confirmation = true;
+    values.breaks = StationSettings::Switch::On;
+    values.authorisation = true;
+    values.numberOfBreaks = 2;
     values.breakNames = {u"Lunch"_s, u"Tea"_s, u"-"_s};
     return values;
 }

@@ -88,8 +88,8 @@ ManualBreakEntry::Request bothTimes(const QString &employee)
 StartupValues valuesWith(const QString &count)
 {
     StartupValues values;
-    values.enableBreaks = u"1"_s;
-    values.numberOfBreaks = count;
+    values.breaks = StationSettings::Switch::On;
+    values.numberOfBreaks = StationSettings::breakCount(count);
     values.breakNames = {u"Tea"_s, u"Lunch"_s, u"Walk"_s};
     return values;
 }
@@ -404,7 +404,7 @@ void TestManualBreakEntry::blocksByCount()
         QVERIFY(name);
         QCOMPARE(name->text(), names[number - 1]);
         QVERIFY(name->isReadOnly());
-        const bool open = number <= StartupValues::breaksPerDay(count);
+        const bool open = number <= StationSettings::breakCount(count);
         for (const QString &input : {u"Date"_s, u"Start"_s, u"UseStart"_s, u"End"_s, u"UseEnd"_s})
             QVERIFY2(dialog.findChild<QWidget *>(prefix + input)->isEnabled() == open,
                      qPrintable(prefix + input));

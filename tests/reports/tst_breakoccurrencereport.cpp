@@ -20,8 +20,8 @@ const QByteArray teaWritten = "Caf\xc3\xa9 &amp; &quot;Tea&quot;";
 StartupValues breakSettings(const QString &breaksADay)
 {
     StartupValues values;
-    values.enableBreaks = u"1"_s;
-    values.numberOfBreaks = breaksADay;
+    values.breaks = StationSettings::Switch::On;
+    values.numberOfBreaks = StationSettings::breakCount(breaksADay);
     values.breakNames = {u"Lunch"_s, u"Caf\u00e9 & \"Tea\""_s, u"Smoke"_s};
     return values;
 }

@@ -33,8 +33,8 @@ void seed(ReportFixture &fx)
 StartupValues breakValues(const QString &numberOfBreaks)
 {
     StartupValues values;
-    values.enableBreaks = u"1"_s;
-    values.numberOfBreaks = numberOfBreaks;
+    values.breaks = StationSettings::Switch::On;
+    values.numberOfBreaks = StationSettings::breakCount(numberOfBreaks);
     values.breakNames = {u"Coffee"_s, u"Lunch"_s, u"Tea & cake"_s};
     return values;
 }

@@ -16,8 +16,8 @@ struct Station : TestStation
     Station(const QString &location, bool breaksOn) : TestStation(location)
     {
         db.exec(u"insert into employees (employee,cardnum) values ('Ann','0042')"_s);
-        values.enableBreaks = breaksOn ? u"1"_s : u"0"_s;
-        values.numberOfBreaks = u"1"_s;
+        values.breaks = breaksOn ? StationSettings::Switch::On : StationSettings::Switch::Off;
+        values.numberOfBreaks = 1;
         values.breakNames = {u"Lunch"_s, u"-"_s, u"-"_s};
     }
 };

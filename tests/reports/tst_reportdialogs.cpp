@@ -192,8 +192,8 @@ void TestReportDialogs::runShowsPage()
     fx.addClocking(u"03/14/26"_s, u"08:00:00"_s, u"Zo\u00eb <O'Brien>"_s, u"IN"_s, u"1"_s);
     fx.addError(u"03/14/26"_s, u"08:00:00"_s, u"Failed log-in: Zo\u00eb <O'Brien>"_s);
     StartupValues values;
-    values.enableBreaks = u"1"_s;
-    values.numberOfBreaks = u"1"_s;
+    values.breaks = StationSettings::Switch::On;
+    values.numberOfBreaks = 1;
     std::unique_ptr<ReportDialog> dialog = makeDialog(report, fx, values);
     for (const QString &box : std::as_const(ticks))
         tick(*dialog, box);
@@ -245,7 +245,7 @@ void TestReportDialogs::noViewer()
         fx.prompter.expectMessage(
             caption, text, caption == u"Results"_s ? PromptIcon::Information : PromptIcon::Error);
     StartupValues values;
-    values.enableBreaks = u"1"_s;
+    values.breaks = StationSettings::Switch::On;
     std::unique_ptr<ReportDialog> dialog = makeDialog(report, fx, values);
     for (const QString &box : std::as_const(ticks))
         tick(*dialog, box);
@@ -295,7 +295,7 @@ void TestReportDialogs::showBreaksFollowsStartup()
     QFETCH(QString, enableBreaks);
     ReportFixture fx;
     StartupValues values;
-    values.enableBreaks = enableBreaks;
+    values.breaks = StationSettings::switchOf(enableBreaks);
     DailyReportDialog dialog(fx.db(), fx.prompter, fx.clock, values);
     QCOMPARE(dialog.findChild<QCheckBox *>(u"showBreaksBox"_s)->isEnabled(),
              enableBreaks == u"1"_s);

@@ -106,8 +106,8 @@ void TestClockingStation::swipeDuringSignal()
 void TestClockingStation::timerDrivesTimedActions()
 {
     StartupValues values;
-    values.autoLogInTime = u"08:05:10"_s;
-    values.autoLogOutTime = u"08:05:11"_s;
+    values.autoLogIn = QTime(8, 5, 10);
+    values.autoLogOut = QTime(8, 5, 11);
     values.supervisorIdleMinutes = 10;
     TestDatabase target(u"sqlite"_s);
     TestStation station(target.location(), values);

@@ -48,8 +48,8 @@ struct Station
                                                             })
                                                       : std::function<void(const QString &)>())
     {
-        values.confirmation = confirmation ? u"1"_s : u"0"_s;
-        values.enableBreaks = breaks ? u"1"_s : u"0"_s;
+        values.confirmation = confirmation;
+        values.breaks = breaks ? StationSettings::Switch::On : StationSettings::Switch::Off;
     }
 
     Database db;

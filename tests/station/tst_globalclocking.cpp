@@ -5,6 +5,7 @@
 #include "station/core/GlobalClocking.h"
 #include "store/Database.h"
 #include "store/Schema.h"
+#include "store/StationSettings.h"
 
 #include <QTest>
 
@@ -117,7 +118,8 @@ void TestGlobalClocking::automatic()
     db.exec(u"insert into usedbreaks (employee,used1,used2,used3) values ('1','X','X','X')"_s);
     ScriptedPrompter prompter;
     GlobalClocking clocking(db, prompter);
-    AutomaticClocking automatic(clocking, prompter, logInTime, logOutTime, at(startedAt));
+    AutomaticClocking automatic(clocking, prompter, StationSettings::timeOfDay(logInTime),
+                                StationSettings::timeOfDay(logOutTime), at(startedAt));
 
     for (const QString &tick : ticks) {
         seed(db);

@@ -68,9 +68,9 @@ private:
 StartupValues stationValues()
 {
     StartupValues values;
-    values.confirmation = u"1"_s;
-    values.enableBreaks = u"1"_s;
-    values.numberOfBreaks = u"2"_s;
+    values.confirmation = true;
+    values.breaks = StationSettings::Switch::On;
+    values.numberOfBreaks = 2;
     values.breakNames = {u"Lunch"_s, u"Tea"_s, u"-"_s};
     return values;
 }
@@ -122,6 +122,7 @@ void hold(Database &db, Hold what)
 enum class Attempt
 {
     Clock,       // Enter with the card, answering the question while A is at work
+    ClockAtOnce, // Enter with the card at a station that asks nothing
     RecordBreak, // Enter in the break dialog
     EnterBreakEnd
 };
@@ -161,6 +162,11 @@ void TestOverlappingStations::overlap_data()
             << engine << int(Hold::ClockIn) << clock
             << QStringList{question, u"Not Processed: "_s + clockedElsewhere}
             << QStringList{u"IN 0042"_s} << QStringList() << QStringList{u"0042 0"_s};
+        // B asks nothing: the state it acts on is the one A leaves, so B clocks out.
+        QTest::addRow("%s: clock in, then at once out", e.constData())
+            << engine << int(Hold::ClockIn) << int(Attempt::ClockAtOnce) << QStringList()
+            << QStringList{u"IN 0042"_s, u"OUT 0042"_s} << QStringList()
+            << QStringList{u"0042 0"_s};
         QTest::addRow("%s: everyone logged in meanwhile", e.constData())
             << engine << int(Hold::LogEveryoneIn) << clock
             << QStringList{question, u"Not Processed: "_s + changedForEveryone} << QStringList()
@@ -211,6 +217,15 @@ void TestOverlappingStations::overlap()
             StationContext context{db, prompter, clock, tones, messenger, values, {}};
             // B has read the state and asks; A goes to work before the answer.
             prompter.onQuestion = [&] { overlap.pauseHere(); };
+            ClockingTransaction(context, {}).run(card);
+            break;
+        }
+        case Attempt::ClockAtOnce: {
+            RecordingMessenger messenger;
+            StartupValues asksNothing = values;
+            asksNothing.confirmation = false;
+            StationContext context{db, prompter, clock, tones, messenger, asksNothing, {}};
+            overlap.pauseHere();
             ClockingTransaction(context, {}).run(card);
             break;
         }

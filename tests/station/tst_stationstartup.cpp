@@ -137,13 +137,13 @@ void TestStationStartup::setUpDatabaseStarts()
     QVERIFY(startup.takeDatabase());
 
     const StartupValues &values = startup.values();
-    QCOMPARE(values.autoLogInTime, u"07:00:00"_s);
-    QCOMPARE(values.autoLogOutTime, u"18:30:00"_s);
+    QCOMPARE(values.autoLogIn, QTime(7, 0));
+    QCOMPARE(values.autoLogOut, QTime(18, 30));
     QCOMPARE(values.managerAddress, u"manager.local"_s);
-    QVERIFY(!values.confirmationOn());
+    QVERIFY(!values.confirmation);
     QVERIFY(values.breaksOn());
-    QVERIFY(values.authorisationOn());
-    QCOMPARE(values.numberOfBreaks, u"2"_s);
+    QVERIFY(values.authorisation);
+    QCOMPARE(values.numberOfBreaks, 2);
     QCOMPARE(values.breakNames, (QStringList{u"Tea"_s, u"Lunch"_s, u"-"_s}));
     QCOMPARE(values.breakRequestSenders, u"10.0.0.5, boss-pc"_s);
     QCOMPARE(flag(target.location()), u"0"_s);

@@ -116,7 +116,9 @@ void TestStationWindow::menuEntries_data()
                              << QStringList{u"Daily Report"_s,      u"Monthly Report"_s,
                                             u"No Clock in"_s,       u"Early/Late Leavers"_s,
                                             u"Individual Report"_s, u"Error Log Report"_s,
-                                            u"Employee Hours"_s,    u"Break Report"_s};
+                                            u"Employee Hours"_s,    u"Break Report"_s,
+                                            u"Payroll Export..."_s, u"Who Is In"_s,
+                                            u"Audit Trail"_s};
     QTest::newRow("Maintainence") << u"Maintainence"_s
                                   << QStringList{u"Database Manager"_s, u"Employee Manager"_s,
                                                  u"Security Manager"_s};

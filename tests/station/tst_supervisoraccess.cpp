@@ -216,7 +216,7 @@ void TestSupervisorAccess::gate()
     QFETCH(bool, allowed);
     QFETCH(QString, message);
     StartupValues values;
-    values.enableBreaks = breaks;
+    values.breaks = StationSettings::switchOf(breaks);
     SupervisorSession session;
     if (flag == u"1"_s)
         session.logIn(QDateTime::currentDateTime());

@@ -75,6 +75,7 @@ void TestDatabaseStore::newDatabaseIsComplete()
         {u"o"_s, u"dt,e"_s},
         {u"usedlog"_s, u"cardnum,alldone"_s},
         {u"options"_s, u"name,value"_s},
+        {u"audit"_s, u"id,dt,tm,station,supervisor,kind,oldvalue,newvalue"_s},
     };
     for (const auto &[table, columns] : tables) {
         QVERIFY2(db.hasTable(table), qPrintable(table));
@@ -96,6 +97,9 @@ void TestDatabaseStore::newDatabaseIsComplete()
         {u"company"_s,
          {u"cname"_s, u""_s, u"tnum"_s, u""_s, u"a1"_s, u""_s, u"a2"_s, u""_s, u"a3"_s, u""_s}},
         {u"con"_s, {u"active"_s, u"1"_s}},
+        {u"worksettings"_s,
+         {u"unpaidbreaks"_s, u"1"_s, u"rounding"_s, u"0"_s, u"overtimehours"_s, u"40"_s,
+          u"crossmidnight"_s, u"0"_s, u"severalclockins"_s, u"0"_s}},
     };
     for (const auto &[table, expected] : singleRows) {
         QStringList columns;

@@ -38,7 +38,11 @@ public:
     explicit TestStation(Database &database) : db(database) {}
 
     // A supervisor logged in at this station, as the login dialog leaves it.
-    void logIn() { context.session.logIn(clock.now()); }
+    void logIn(const QString &userName = QStringLiteral("ADMIN"))
+    {
+        context.session.logIn(clock.now(), userName);
+        context.audit.setSupervisor(userName);
+    }
     void trigger(StationMenu::Command command) { window.action(command)->trigger(); }
 
     // Triggers `command` and runs `drive` on the dialog it opens; the dialog is closed

@@ -127,7 +127,9 @@ void TestBreakTableUpdater::completesDatabase_data()
         QTest::newRow(prefix + "authorization without its row")
             << engine << QStringList() << QStringList{u"authorization"_s};
         QTest::newRow(prefix + "made by an earlier version")
-            << engine << QStringList{u"options"_s, u"authorization.dt"_s} << QStringList();
+            << engine
+            << QStringList{u"options"_s, u"audit"_s, u"worksettings"_s, u"authorization.dt"_s}
+            << QStringList();
         QTest::newRow(prefix + "complete") << engine << QStringList() << QStringList();
     }
 }
@@ -172,6 +174,9 @@ void TestBreakTableUpdater::completesDatabase()
              (QList<QStringList>{
                  {u"-"_s, u"-"_s, missing.contains(u"authorization.dt"_s) ? QString() : u"-"_s}}));
     QVERIFY(db.hasTable(u"options"_s));
+    QVERIFY(db.hasTable(u"audit"_s));
+    QCOMPARE(rowsOf(db, u"worksettings"_s),
+             (QList<QStringList>{{u"1"_s, u"0"_s, u"40"_s, u"0"_s, u"0"_s}}));
     QCOMPARE(rowsOf(db, u"allloggedin"_s),
              hadClockings ? QList<QStringList>{oneClocking} : QList<QStringList>());
     for (const QString &table : {u"breaks"_s, u"usedbreaks"_s, u"usedlog"_s})

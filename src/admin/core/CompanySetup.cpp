@@ -1,10 +1,23 @@
 #include "admin/core/CompanySetup.h"
 
 #include "platform/core/Prompter.h"
+#include "store/AuditTrail.h"
 #include "store/ReportedErrors.h"
 #include "store/TextInput.h"
 
-#include <QObject>
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString detailsText(const CompanyDetails &details)
+{
+    return QStringList{details.name.trimmed(), details.telephone.trimmed(),
+                       details.address1.trimmed(), details.address2.trimmed(),
+                       details.address3.trimmed()}
+        .join(u"; "_s);
+}
+
+} // namespace
 
 std::optional<CompanyDetails> CompanySetup::load()
 {
@@ -16,12 +29,16 @@ std::optional<CompanyDetails> CompanySetup::load()
 bool CompanySetup::update(const CompanyDetails &details)
 {
     if (!details.complete()) {
-        m_prompter.inform(QObject::tr("Error!"),
-                          QObject::tr("Please check the information you entered."),
+        m_prompter.inform(tr("Error!"), tr("Please check the information you entered."),
                           PromptIcon::Error);
         return false;
     }
     if (TextInput::refused(m_prompter, details.fields()))
         return false;
-    return runReported(m_prompter, [&] { CompanyRecord::save(m_db, details); });
+    return writeReported(m_prompter, m_db, [&] {
+        const CompanyDetails before = CompanyRecord::load(m_db);
+        CompanyRecord::save(m_db, details);
+        AuditTrail::note(m_db, AuditTrail::Kind::CompanyDetails, detailsText(before),
+                         detailsText(details));
+    });
 }

@@ -2,6 +2,7 @@
 
 #include "store/CompanyRecord.h"
 
+#include <QCoreApplication>
 #include <optional>
 
 class Database;
@@ -10,6 +11,8 @@ class Prompter;
 // Shows and changes the company details that the reports print.
 class CompanySetup
 {
+    Q_DECLARE_TR_FUNCTIONS(CompanySetup)
+
 public:
     CompanySetup(Database &db, Prompter &prompter) : m_db(db), m_prompter(prompter) {}
 

@@ -1,38 +1,42 @@
 #include "admin/core/EmployeeManager.h"
 
 #include "platform/core/Prompter.h"
+#include "store/AuditTrail.h"
 #include "store/Database.h"
+#include "store/EmployeeRecords.h"
 #include "store/NameList.h"
 #include "store/ReportedErrors.h"
 #include "store/TextInput.h"
 #include "store/Transaction.h"
 
-#include <QObject>
-
 using namespace Qt::StringLiterals;
+
+namespace {
+
+QString described(const EmployeeManager::Employee &employee)
+{
+    return u"%1 (%2)"_s.arg(employee.name, employee.cardNumber);
+}
+
+} // namespace
 
 QStringList EmployeeManager::employeeNames()
 {
     const QStringList names = NameList::employees(m_db);
     if (names.isEmpty())
-        m_prompter.inform(QObject::tr("Error!"),
-                          QObject::tr("Error,please add an employee before continuing"),
+        m_prompter.inform(tr("Error!"), tr("Error,please add an employee before continuing"),
                           PromptIcon::Error);
     return names;
 }
 
 EmployeeManager::Outcome EmployeeManager::choose(const QString &name, int occurrence)
 {
-    QList<SqlRow> rows;
-    if (!runReported(m_prompter, [&] {
-            rows = m_db.select(
-                u"select employee,cardnum from employees where employee = ? order by id"_s, {name});
-        }))
+    QStringList cards;
+    if (!runReported(m_prompter, [&] { cards = EmployeeRecords::cardsOf(m_db, name); }))
         return Outcome::Failed;
-    if (rows.isEmpty()) // removed at another station since the list was filled
+    if (cards.isEmpty()) // removed at another station since the list was filled
         return tellGone(name);
-    const SqlRow &row = rows.at(qBound(0, occurrence, int(rows.size()) - 1));
-    m_chosen = Employee{row[u"employee"_s], row[u"cardnum"_s]};
+    m_chosen = Employee{name, cards.at(qBound(0, occurrence, int(cards.size()) - 1))};
     return Outcome::Done;
 }
 
@@ -47,13 +51,12 @@ EmployeeManager::Outcome EmployeeManager::add(const Employee &entered)
             m_cardHolder = *holder;
             return Outcome::Refused;
         }
-        m_db.exec(u"insert into employees (employee,cardnum) values (?,?)"_s,
-                  {typed.name, typed.cardNumber});
-        m_db.exec(u"insert into locked (cardnum,locked) values (?,'0')"_s, {typed.cardNumber});
+        EmployeeRecords::add(m_db, typed.name, typed.cardNumber);
+        AuditTrail::note(m_db, AuditTrail::Kind::EmployeeAdded, {}, described(typed));
         return Outcome::Done;
     });
     if (outcome == Outcome::Done)
-        m_prompter.inform(QObject::tr("Success"), QObject::tr("Employee Added Successfully!"),
+        m_prompter.inform(tr("Success"), tr("Employee Added Successfully!"),
                           PromptIcon::Information);
     return outcome;
 }
@@ -70,22 +73,18 @@ EmployeeManager::Outcome EmployeeManager::update(const Employee &entered)
             m_cardHolder = *holder;
             return Outcome::Refused;
         }
-        // Only the chosen employee: another of the same name keeps name and card.
-        if (m_db.exec(u"update employees set employee = ?,cardnum = ? "
-                      "where employee = ? and cardnum = ?"_s,
-                      {typed.name, typed.cardNumber, chosen.name, chosen.cardNumber}) == 0)
+        if (!EmployeeRecords::change(m_db, chosen.name, chosen.cardNumber, typed.name,
+                                     typed.cardNumber))
             return Outcome::EmployeeGone;
-        // Renumbered, not recreated, so the clocked-in state moves with the card.
-        if (m_db.exec(u"update locked set cardnum = ? where cardnum = ?"_s,
-                      {typed.cardNumber, chosen.cardNumber}) == 0)
-            m_db.exec(u"insert into locked (cardnum,locked) values (?,'0')"_s, {typed.cardNumber});
+        AuditTrail::note(m_db, AuditTrail::Kind::EmployeeChanged, described(chosen),
+                         described(typed));
         return Outcome::Done;
     });
     if (outcome == Outcome::EmployeeGone)
         return tellGone(chosen.name);
     if (outcome == Outcome::Done) {
         m_chosen = typed;
-        m_prompter.inform(QObject::tr("Success"), QObject::tr("Employee Updated Successfully!"),
+        m_prompter.inform(tr("Success"), tr("Employee Updated Successfully!"),
                           PromptIcon::Information);
     }
     return outcome;
@@ -97,16 +96,15 @@ EmployeeManager::Outcome EmployeeManager::remove(const Employee &typed)
         return Outcome::Refused;
     const Employee chosen = *m_chosen;
     const Outcome outcome = transact([&] {
-        if (m_db.exec(u"delete from employees where employee = ? and cardnum = ?"_s,
-                      {chosen.name, chosen.cardNumber}) == 0)
+        if (!EmployeeRecords::remove(m_db, chosen.name, chosen.cardNumber))
             return Outcome::EmployeeGone;
-        m_db.exec(u"delete from locked where cardnum = ?"_s, {chosen.cardNumber});
+        AuditTrail::note(m_db, AuditTrail::Kind::EmployeeDeleted, described(chosen), {});
         return Outcome::Done;
     });
     if (outcome == Outcome::EmployeeGone)
         return tellGone(chosen.name);
     if (outcome == Outcome::Done)
-        m_prompter.inform(QObject::tr("Success"), QObject::tr("Employee Deleted Successfully!"),
+        m_prompter.inform(tr("Success"), tr("Employee Deleted Successfully!"),
                           PromptIcon::Information);
     return outcome;
 }
@@ -116,17 +114,15 @@ bool EmployeeManager::filledIn(const Employee &typed)
     if (TextInput::problem(typed.name) != TextInput::Problem::Empty &&
         TextInput::problem(typed.cardNumber) != TextInput::Problem::Empty)
         return true;
-    m_prompter.inform(QObject::tr("Error!"), QObject::tr("Please check both fields are filled in"),
+    m_prompter.inform(tr("Error!"), tr("Please check both fields are filled in"),
                       PromptIcon::Error);
     return false;
 }
 
 std::optional<EmployeeManager::Employee> EmployeeManager::checked(const Employee &typed)
 {
-    if (!filledIn(typed) ||
-        TextInput::refused(m_prompter, {{QObject::tr("employee name"), typed.name}}) ||
-        TextInput::refusedCardNumber(m_prompter,
-                                     {QObject::tr("clock in number"), typed.cardNumber}))
+    if (!filledIn(typed) || TextInput::refused(m_prompter, {{tr("employee name"), typed.name}}) ||
+        TextInput::refusedCardNumber(m_prompter, {tr("clock in number"), typed.cardNumber}))
         return std::nullopt;
     return Employee{typed.name.trimmed(), typed.cardNumber};
 }
@@ -135,8 +131,7 @@ bool EmployeeManager::chosenOrTold()
 {
     if (m_chosen)
         return true;
-    m_prompter.inform(QObject::tr("Error!"),
-                      QObject::tr("Please select an employee before continuing"),
+    m_prompter.inform(tr("Error!"), tr("Please select an employee before continuing"),
                       PromptIcon::Error);
     return false;
 }
@@ -148,16 +143,16 @@ template <typename Write> EmployeeManager::Outcome EmployeeManager::transact(Wri
     runReported(m_prompter, [&] {
         Transaction transaction(m_db);
         // Two stations could otherwise both find a card number free and both take it.
-        transaction.lockTable(u"employees"_s);
+        EmployeeRecords::lockForChange(m_db);
         outcome = write();
         if (outcome == Outcome::Done)
             transaction.commit();
     });
     // Told after the rollback, so no message box holds the database.
     if (outcome == Outcome::Refused)
-        m_prompter.inform(QObject::tr("Error!"),
-                          QObject::tr("The clock in number is already used by %1. Please "
-                                      "choose another clock in number.")
+        m_prompter.inform(tr("Error!"),
+                          tr("The clock in number is already used by %1. Please "
+                             "choose another clock in number.")
                               .arg(m_cardHolder),
                           PromptIcon::Error);
     return outcome;
@@ -165,24 +160,17 @@ template <typename Write> EmployeeManager::Outcome EmployeeManager::transact(Wri
 
 std::optional<QString> EmployeeManager::cardHolder(const QString &cardNumber, bool exceptChosen)
 {
-    QString sql = u"select employee from employees where cardnum = ?"_s;
-    QVariantList values{cardNumber};
-    if (exceptChosen) {
-        sql += u" and not (employee = ? and cardnum = ?)"_s;
-        values << m_chosen->name << m_chosen->cardNumber;
-    }
-    const QList<SqlRow> holders = m_db.select(sql + u" order by id"_s, values);
-    if (holders.isEmpty())
-        return std::nullopt;
-    return holders.first()[u"employee"_s];
+    std::optional<std::pair<QString, QString>> except;
+    if (exceptChosen)
+        except.emplace(m_chosen->name, m_chosen->cardNumber);
+    return EmployeeRecords::cardHolder(m_db, cardNumber, except);
 }
 
 EmployeeManager::Outcome EmployeeManager::tellGone(const QString &name)
 {
     m_chosen.reset();
-    m_prompter.inform(
-        QObject::tr("Error!"),
-        QObject::tr("The employee %1 no longer exists. Please choose again.").arg(name),
-        PromptIcon::Error);
+    m_prompter.inform(tr("Error!"),
+                      tr("The employee %1 no longer exists. Please choose again.").arg(name),
+                      PromptIcon::Error);
     return Outcome::EmployeeGone;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -11,6 +12,8 @@ class Prompter;
 // row in `locked` (the clocked-in state) that are written together.
 class EmployeeManager
 {
+    Q_DECLARE_TR_FUNCTIONS(EmployeeManager)
+
 public:
     struct Employee
     {

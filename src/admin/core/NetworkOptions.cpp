@@ -1,15 +1,17 @@
 #include "admin/core/NetworkOptions.h"
 
 #include "platform/core/Prompter.h"
+#include "store/AuditTrail.h"
 #include "store/Database.h"
 #include "store/DatabaseError.h"
 #include "store/ReportedErrors.h"
 #include "store/Schema.h"
 #include "store/TextInput.h"
+#include "store/Transaction.h"
 
-#include <QObject>
 #include <QUrl>
 #include <QUrlQuery>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -49,31 +51,47 @@ bool reachable(const QString &folder)
 
 QString NetworkOptions::modeText(bool localMode)
 {
-    return localMode ? QObject::tr("Local Mode") : QObject::tr("Network Mode");
+    return localMode ? tr("Local Mode") : tr("Network Mode");
 }
 
 bool NetworkOptions::apply(Choice choice, const QString &path)
 {
     const QString folder = path.trimmed();
     if (choice != Choice::Local && folder.isEmpty()) {
-        m_prompter.inform(QObject::tr("Network path"),
-                          QObject::tr("Please enter in a network path or select local mode"),
+        m_prompter.inform(tr("Network path"),
+                          tr("Please enter in a network path or select local mode"),
                           PromptIcon::Error);
         return false;
     }
     if (choice != Choice::Local && refusedPath(path))
         return false;
     const bool written = runReported(m_prompter, [&] {
+        const auto text = [](const DatabaseLocation &location) {
+            return (location.localMode ? u"local: "_s : u"network: "_s) +
+                   DatabaseLocation::shown(location.path);
+        };
+        std::optional<Transaction> transaction;
+        if (m_current) {
+            // The row goes only with files that were written; a server password never.
+            transaction.emplace(*m_current);
+            const QString before = text(m_file.read());
+            const QString after = choice == Choice::Local
+                                      ? text({m_file.defaultDatabasePath(), true})
+                                      : text({LocationFile::networkDatabase(folder), false});
+            AuditTrail::note(*m_current, AuditTrail::Kind::NetworkOptions, before, after);
+        }
         if (choice == Choice::Local)
             m_file.writeLocal();
         else
             m_file.writeNetwork(folder);
+        if (transaction)
+            transaction->commit();
     });
     if (!written)
         return false;
-    m_prompter.inform(QObject::tr("Changes"),
-                      QObject::tr("Chronel will now exit for changes to take effect.Please "
-                                  "re-run Chronel!"),
+    m_prompter.inform(tr("Changes"),
+                      tr("Chronel will now exit for changes to take effect.Please "
+                         "re-run Chronel!"),
                       PromptIcon::Information);
     return true;
 }
@@ -82,25 +100,25 @@ bool NetworkOptions::testConnection(const QString &path)
 {
     const QString folder = path.trimmed();
     if (folder.isEmpty()) {
-        m_prompter.inform(QObject::tr("Error!"),
-                          QObject::tr("Please enter in a path to the database"), PromptIcon::Error);
+        m_prompter.inform(tr("Error!"), tr("Please enter in a path to the database"),
+                          PromptIcon::Error);
         return false;
     }
     if (refusedPath(path))
         return false;
     if (!reachable(folder)) {
-        m_prompter.inform(QObject::tr("Failure!"),
-                          QObject::tr("Database could not be contacted.Please check USN name or "
-                                      "network connectivity"),
+        m_prompter.inform(tr("Failure!"),
+                          tr("Database could not be contacted.Please check USN name or "
+                             "network connectivity"),
                           PromptIcon::Error);
         return false;
     }
-    m_prompter.inform(QObject::tr("Success!"), QObject::tr("Database was successfully contacted!"),
+    m_prompter.inform(tr("Success!"), tr("Database was successfully contacted!"),
                       PromptIcon::Information);
     return true;
 }
 
 bool NetworkOptions::refusedPath(const QString &path)
 {
-    return TextInput::refused(m_prompter, {{QObject::tr("path to the database"), path}});
+    return TextInput::refused(m_prompter, {{tr("path to the database"), path}});
 }

@@ -2,6 +2,9 @@
 
 #include "store/LocationFile.h"
 
+#include <QCoreApplication>
+
+class Database;
 class Prompter;
 
 // Moves a station between its local database and a shared one (a folder or a server)
@@ -9,6 +12,8 @@ class Prompter;
 // start, so a change ends the program.
 class NetworkOptions
 {
+    Q_DECLARE_TR_FUNCTIONS(NetworkOptions)
+
 public:
     // The mode a supervisor picked; kept for the whole run, like the station's location.
     enum class Choice
@@ -18,8 +23,10 @@ public:
         Network
     };
 
-    NetworkOptions(const QString &homeFolder, Prompter &prompter)
-        : m_file(homeFolder), m_prompter(prompter)
+    // A change is recorded in the audit trail of `current`, the database in use, when
+    // given.
+    NetworkOptions(const QString &homeFolder, Prompter &prompter, Database *current = nullptr)
+        : m_file(homeFolder), m_prompter(prompter), m_current(current)
     {
     }
 
@@ -38,4 +45,5 @@ private:
 
     LocationFile m_file;
     Prompter &m_prompter;
+    Database *m_current;
 };

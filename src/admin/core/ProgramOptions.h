@@ -1,7 +1,10 @@
 #pragma once
 
 #include "platform/core/TimeEntry.h"
+#include "store/StationSettings.h"
+#include "store/WorkSettings.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <optional>
 
@@ -14,14 +17,10 @@ class Prompter;
 // Each change is written at once; the station reads them at its next start.
 class ProgramOptions
 {
+    Q_DECLARE_TR_FUNCTIONS(ProgramOptions)
+
 public:
-    enum class Time
-    {
-        EarlyCutOff,
-        LateCutOff,
-        AutoLogIn,
-        AutoLogOut
-    };
+    using Time = StationSettings::Time;
 
     struct Switches
     {
@@ -42,6 +41,7 @@ public:
         QString autoLogOut;
         Switches switches;
         int supervisorIdleMinutes = 0;
+        WorkSettings work;
     };
 
     ProgramOptions(Database &db, Prompter &prompter) : m_db(db), m_prompter(prompter) {}

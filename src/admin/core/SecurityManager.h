@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -10,6 +11,8 @@ class Prompter;
 // changed by giving it a new password and removed once the user confirms.
 class SecurityManager
 {
+    Q_DECLARE_TR_FUNCTIONS(SecurityManager)
+
 public:
     struct Account
     {

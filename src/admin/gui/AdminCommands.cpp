@@ -9,11 +9,12 @@
 #include "store/DatabaseLocation.h"
 #include "store/StartupValues.h"
 
-AdminCommands::AdminCommands(Database &db, Prompter &prompter, const StartupValues &values,
+AdminCommands::AdminCommands(Database &db, Prompter &prompter, const Clock &clock,
+                             AuditTrail &audit, const StartupValues &values,
                              const DatabaseLocation &location, QWidget *window,
                              std::function<void()> restart)
-    : m_db(db), m_prompter(prompter), m_values(values), m_location(location), m_window(window),
-      m_restart(std::move(restart))
+    : m_db(db), m_prompter(prompter), m_clock(clock), m_audit(audit), m_values(values),
+      m_location(location), m_window(window), m_restart(std::move(restart))
 {
 }
 
@@ -27,14 +28,17 @@ MenuCommands AdminCommands::commands()
         {StationMenu::SecurityManager,
          [this] { SecurityManagerDialog::run(m_db, m_prompter, m_window); }},
         {StationMenu::DatabaseManager,
-         [this] { DatabaseManagerDialog::run(m_db, m_prompter, m_values.breaksOn(), m_window); }},
+         [this] {
+             DatabaseManagerDialog::run({m_db, m_prompter, m_clock, m_audit}, m_values.breaksOn(),
+                                        m_window);
+         }},
         {StationMenu::ProgramOptions,
          [this] { ProgramOptionsDialog::run(m_db, m_prompter, m_window); }},
         {StationMenu::NetworkOptions,
          [this] {
              // The new location is read at the next start only, so the program ends here.
              if (NetworkOptionsDialog::run(m_prompter, m_location.localMode, m_networkChoice,
-                                           m_window))
+                                           m_window, &m_db))
                  m_restart();
          }},
     };

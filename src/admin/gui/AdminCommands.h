@@ -7,6 +7,8 @@
 #include <functional>
 #include <optional>
 
+class AuditTrail;
+class Clock;
 class Database;
 struct DatabaseLocation;
 class Prompter;
@@ -19,14 +21,17 @@ class AdminCommands
 {
 public:
     // `restart` ends the program so that the next start reads a new database location.
-    AdminCommands(Database &db, Prompter &prompter, const StartupValues &values,
-                  const DatabaseLocation &location, QWidget *window, std::function<void()> restart);
+    AdminCommands(Database &db, Prompter &prompter, const Clock &clock, AuditTrail &audit,
+                  const StartupValues &values, const DatabaseLocation &location, QWidget *window,
+                  std::function<void()> restart);
 
     MenuCommands commands();
 
 private:
     Database &m_db;
     Prompter &m_prompter;
+    const Clock &m_clock;
+    AuditTrail &m_audit;
     const StartupValues &m_values;
     const DatabaseLocation &m_location;
     QWidget *m_window;

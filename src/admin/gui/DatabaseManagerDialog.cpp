@@ -8,9 +8,9 @@
 
 using namespace Qt::StringLiterals;
 
-DatabaseManagerDialog::DatabaseManagerDialog(Database &db, Prompter &prompter, bool breaksEnabled,
+DatabaseManagerDialog::DatabaseManagerDialog(const DatabaseManager &manager, bool breaksEnabled,
                                              QWidget *parent)
-    : QDialog(parent), m_manager(db, prompter)
+    : QDialog(parent), m_manager(manager)
 {
     setWindowTitle(tr(":: Database Management ::"));
     auto *group = new QGroupBox(tr("Please select an option"), this);
@@ -29,10 +29,9 @@ DatabaseManagerDialog::DatabaseManagerDialog(Database &db, Prompter &prompter, b
     layout->addWidget(group);
 }
 
-void DatabaseManagerDialog::run(Database &db, Prompter &prompter, bool breaksEnabled,
-                                QWidget *parent)
+void DatabaseManagerDialog::run(const DatabaseManager &manager, bool breaksEnabled, QWidget *parent)
 {
-    DatabaseManagerDialog dialog(db, prompter, breaksEnabled, parent);
+    DatabaseManagerDialog dialog(manager, breaksEnabled, parent);
     dialog.exec();
 }
 

@@ -14,10 +14,10 @@ class DatabaseManagerDialog : public QDialog
 public:
     // `breaksEnabled` is the break switch as read at start-up: the recorded breaks can be
     // cleared only while breaks are on for this run.
-    DatabaseManagerDialog(Database &db, Prompter &prompter, bool breaksEnabled,
+    DatabaseManagerDialog(const DatabaseManager &manager, bool breaksEnabled,
                           QWidget *parent = nullptr);
 
-    static void run(Database &db, Prompter &prompter, bool breaksEnabled, QWidget *parent);
+    static void run(const DatabaseManager &manager, bool breaksEnabled, QWidget *parent);
 
 private:
     QPushButton *addButton(QWidget *group, const QString &text, const QString &objectName,

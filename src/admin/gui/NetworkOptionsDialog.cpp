@@ -17,8 +17,8 @@ using namespace Qt::StringLiterals;
 
 NetworkOptionsDialog::NetworkOptionsDialog(const QString &homeFolder, Prompter &prompter,
                                            bool localMode, NetworkOptions::Choice &choice,
-                                           QWidget *parent)
-    : QDialog(parent), m_options(homeFolder, prompter), m_choice(choice)
+                                           QWidget *parent, Database *current)
+    : QDialog(parent), m_options(homeFolder, prompter, current), m_choice(choice)
 {
     setWindowTitle(tr(":: Network Options ::"));
 
@@ -80,12 +80,12 @@ NetworkOptionsDialog::NetworkOptionsDialog(const QString &homeFolder, Prompter &
 }
 
 bool NetworkOptionsDialog::run(Prompter &prompter, bool localMode, NetworkOptions::Choice &choice,
-                               QWidget *parent)
+                               QWidget *parent, Database *current)
 {
     QString home;
     if (!runReported(prompter, [&] { home = ChronelHome::path(); }))
         return false;
-    NetworkOptionsDialog dialog(home, prompter, localMode, choice, parent);
+    NetworkOptionsDialog dialog(home, prompter, localMode, choice, parent, current);
     return dialog.exec() == QDialog::Accepted;
 }
 

@@ -17,12 +17,14 @@ class NetworkOptionsDialog : public QDialog
 public:
     // `choice` is the run's remembered choice, shown on opening and updated by the radio
     // buttons; `localMode` is the mode the station started in.
+    // A change is recorded in the audit trail of `current`, the database in use, when given.
     NetworkOptionsDialog(const QString &homeFolder, Prompter &prompter, bool localMode,
-                         NetworkOptions::Choice &choice, QWidget *parent = nullptr);
+                         NetworkOptions::Choice &choice, QWidget *parent = nullptr,
+                         Database *current = nullptr);
 
     // Returns true when a change was applied and the program must end.
     static bool run(Prompter &prompter, bool localMode, NetworkOptions::Choice &choice,
-                    QWidget *parent);
+                    QWidget *parent, Database *current = nullptr);
 
 private:
     void choose(NetworkOptions::Choice choice);

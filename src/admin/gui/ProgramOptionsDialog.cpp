@@ -1,5 +1,6 @@
 #include "admin/gui/ProgramOptionsDialog.h"
 
+#include "admin/gui/WorkSettingsGroup.h"
 #include "platform/gui/DialogButton.h"
 #include "platform/gui/TimeField.h"
 
@@ -82,6 +83,7 @@ ProgramOptionsDialog::ProgramOptionsDialog(Database &db, Prompter &prompter,
                                      ProgramOptions::Time::AutoLogOut, {}));
     layout->addWidget(buildSwitchGroup());
     layout->addWidget(buildSupervisorGroup(stored.supervisorIdleMinutes));
+    layout->addWidget(new WorkSettingsGroup(db, prompter, stored.work, this));
     showSwitches(stored.switches);
 }
 

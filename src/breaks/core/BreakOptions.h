@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -11,6 +12,8 @@ class Prompter;
 // after a restart.
 class BreakOptions
 {
+    Q_DECLARE_TR_FUNCTIONS(BreakOptions)
+
 public:
     BreakOptions(Database &db, Prompter &prompter) : m_db(db), m_prompter(prompter) {}
 

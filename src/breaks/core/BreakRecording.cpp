@@ -2,13 +2,12 @@
 
 #include "platform/core/Clock.h"
 #include "platform/core/Prompter.h"
+#include "store/BreakRecords.h"
 #include "store/Database.h"
 #include "store/ReportedErrors.h"
 #include "store/StartupValues.h"
 #include "store/Transaction.h"
 #include "store/UsedBreaks.h"
-
-#include <QObject>
 
 using namespace Qt::StringLiterals;
 
@@ -69,20 +68,15 @@ std::optional<BreakRecording::Event> BreakRecording::write(const QString &card)
 void BreakRecording::start(const QString &card, int number, const QString &date,
                            const QString &time)
 {
-    m_db.exec(u"insert into breaks (dt,name,i,out,locked,auth,breaknumber) "
-              u"values (?,?,?,'-','-','Y',?)"_s,
-              {date, card, time, QString::number(number)});
+    BreakRecords::start(m_db, date, card, time, number);
     UsedBreaks::setState(m_db, card, number, UsedBreaks::running);
 }
 
 bool BreakRecording::end(const QString &card, int number, const QDate &day, const QString &time)
 {
     // The open row of today, or of yesterday for a break taken across midnight.
-    const QString close = u"update breaks set out = ? where dt = ? and name = ? "
-                          u"and breaknumber = ? and out = '-'"_s;
-    const QString breakNumber = QString::number(number);
-    if (m_db.exec(close, {time, Clock::dateText(day), card, breakNumber}) == 0 &&
-        m_db.exec(close, {time, Clock::dateText(day.addDays(-1)), card, breakNumber}) == 0)
+    if (!BreakRecords::endRunning(m_db, Clock::dateText(day), card, number, time) &&
+        !BreakRecords::endRunning(m_db, Clock::dateText(day.addDays(-1)), card, number, time))
         return false; // a supervisor removed or closed it; the break stays as it is
     UsedBreaks::setState(m_db, card, number, UsedBreaks::done);
     return true;
@@ -92,26 +86,26 @@ void BreakRecording::tell(const Event &event)
 {
     const QString name = breakName(event.number);
     if (event.start) {
-        m_prompter.inform(QObject::tr("Success!"), QObject::tr("Start of %1 recorded").arg(name),
+        m_prompter.inform(tr("Success!"), tr("Start of %1 recorded").arg(name),
                           PromptIcon::Information);
         return;
     }
     if (!event.rowClosed) {
-        m_prompter.inform(QObject::tr("Not Processed"),
-                          QObject::tr("No open %1 was found, so its end was not recorded. Please "
-                                      "ask a supervisor to enter it by hand.")
+        m_prompter.inform(tr("Not Processed"),
+                          tr("No open %1 was found, so its end was not recorded. Please "
+                             "ask a supervisor to enter it by hand.")
                               .arg(name),
                           PromptIcon::Exclamation);
         return;
     }
     QString ended;
     if (event.number > 1)
-        ended = QObject::tr("end of %1 recorded").arg(name);
+        ended = tr("end of %1 recorded").arg(name);
     else if (m_values.breaksPerDay() == 1)
-        ended = QObject::tr("End of %1 recorded").arg(name);
+        ended = tr("End of %1 recorded").arg(name);
     else
-        ended = QObject::tr("End of %1 recorded!").arg(name);
-    m_prompter.inform(QObject::tr("Success!"), ended, PromptIcon::Information);
-    m_prompter.inform(QObject::tr("Completed"), QObject::tr("All times for %1 recorded!").arg(name),
+        ended = tr("End of %1 recorded!").arg(name);
+    m_prompter.inform(tr("Success!"), ended, PromptIcon::Information);
+    m_prompter.inform(tr("Completed"), tr("All times for %1 recorded!").arg(name),
                       PromptIcon::Information);
 }

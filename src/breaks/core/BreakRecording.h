@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QString>
 #include <QStringList>
@@ -15,6 +16,8 @@ struct StartupValues;
 // `usedbreaks`, so any station on the database carries on where another left off.
 class BreakRecording
 {
+    Q_DECLARE_TR_FUNCTIONS(BreakRecording)
+
 public:
     enum class Outcome
     {

@@ -3,8 +3,6 @@
 #include "platform/core/Messenger.h"
 #include "platform/core/Prompter.h"
 
-#include <QObject>
-
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
@@ -39,6 +37,5 @@ bool BreakRequest::isRequest(const QString &text)
 void BreakRequest::send(const QString &employee, const QString &card)
 {
     m_messenger.send(m_address, text(employee, card));
-    m_prompter.inform(QObject::tr("Success"), QObject::tr("Authorization request sent!"),
-                      PromptIcon::Information);
+    m_prompter.inform(tr("Success"), tr("Authorization request sent!"), PromptIcon::Information);
 }

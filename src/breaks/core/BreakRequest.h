@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 class Messenger;
@@ -10,6 +11,8 @@ class Prompter;
 // grant.
 class BreakRequest
 {
+    Q_DECLARE_TR_FUNCTIONS(BreakRequest)
+
 public:
     BreakRequest(Prompter &prompter, Messenger &messenger, const QString &managerAddress)
         : m_prompter(prompter), m_messenger(messenger), m_address(managerAddress)

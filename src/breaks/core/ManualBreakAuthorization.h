@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 class Clock;
@@ -11,6 +12,8 @@ class Prompter;
 // computer.
 class ManualBreakAuthorization
 {
+    Q_DECLARE_TR_FUNCTIONS(ManualBreakAuthorization)
+
 public:
     ManualBreakAuthorization(Database &db, Prompter &prompter, const Clock &clock,
                              const QString &card)

@@ -2,13 +2,14 @@
 
 #include "platform/core/Clock.h"
 #include "platform/core/Prompter.h"
+#include "store/AuditTrail.h"
+#include "store/BreakRecords.h"
 #include "store/Database.h"
+#include "store/EmployeeRecords.h"
 #include "store/NameList.h"
 #include "store/ReportedErrors.h"
 #include "store/Transaction.h"
 #include "store/UsedBreaks.h"
-
-#include <QObject>
 
 using namespace Qt::StringLiterals;
 
@@ -22,8 +23,7 @@ QStringList ManualBreakEntry::employeeNames()
 ManualBreakEntry::Outcome ManualBreakEntry::process(const Request &request)
 {
     if (!request.employee) {
-        m_prompter.inform(QObject::tr("Error"),
-                          QObject::tr("Please select an employee before continuing"),
+        m_prompter.inform(tr("Error"), tr("Please select an employee before continuing"),
                           PromptIcon::Information);
         return Outcome::Refused;
     }
@@ -31,8 +31,7 @@ ManualBreakEntry::Outcome ManualBreakEntry::process(const Request &request)
         return Outcome::Nothing;
     if ((request.start.used && !request.start.time.isComplete()) ||
         (request.end.used && !request.end.time.isComplete())) {
-        m_prompter.inform(QObject::tr("Error!"),
-                          QObject::tr("Please check all time fields are entered correctly!"),
+        m_prompter.inform(tr("Error!"), tr("Please check all time fields are entered correctly!"),
                           PromptIcon::Error);
         return Outcome::Refused;
     }
@@ -42,21 +41,21 @@ ManualBreakEntry::Outcome ManualBreakEntry::process(const Request &request)
         return Outcome::Failed;
     switch (written) {
     case Written::EmployeeGone:
-        m_prompter.inform(QObject::tr("Error!"),
-                          QObject::tr("The employee %1 no longer exists. Please choose again.")
-                              .arg(*request.employee),
-                          PromptIcon::Error);
+        m_prompter.inform(
+            tr("Error!"),
+            tr("The employee %1 no longer exists. Please choose again.").arg(*request.employee),
+            PromptIcon::Error);
         return Outcome::EmployeeGone;
     case Written::NoStart:
-        m_prompter.inform(QObject::tr("Error"),
-                          QObject::tr("There is no matching break entry to be updated "
-                                      "against.Please add a Break start before continuing"),
+        m_prompter.inform(tr("Error"),
+                          tr("There is no matching break entry to be updated "
+                             "against.Please add a Break start before continuing"),
                           PromptIcon::Error);
         return Outcome::Refused;
     case Written::Done:
         break;
     }
-    m_prompter.inform(QObject::tr("Success!"), QObject::tr("Manual entries added successfully!"),
+    m_prompter.inform(tr("Success!"), tr("Manual entries added successfully!"),
                       PromptIcon::Information);
     return Outcome::Written;
 }
@@ -67,43 +66,31 @@ ManualBreakEntry::Written ManualBreakEntry::write(const QString &employee, const
     Transaction transaction(m_db);
     UsedBreaks::lockForChange(m_db);
     // Held until the break is in, so the employee cannot be removed in between.
-    const QList<SqlRow> cards =
-        m_db.select(u"select cardnum from employees where employee = ? order by id"_s +
-                        m_db.dialect().forUpdate(),
-                    {employee});
+    const QStringList cards =
+        EmployeeRecords::cardsOf(m_db, employee, EmployeeRecords::Read::ForUpdate);
     if (cards.isEmpty())
         return Written::EmployeeGone;
-    const QString card = cards.first()[u"cardnum"_s];
+    const QString &card = cards.first();
     const QString date = Clock::dateText(request.date);
-    const QString number = QString::number(request.breakNumber);
-    const QString where = u" where dt = ? and name = ? and breaknumber = ?"_s;
-    const QList<SqlRow> rows = m_db.select(
-        u"select out from breaks"_s + where + m_db.dialect().forUpdate(), {date, card, number});
-    const bool exists = !rows.isEmpty();
-    const bool closed = exists && rows.first()[u"out"_s] != u"-"_s;
+    const int number = request.breakNumber;
+    const std::optional<QString> end = BreakRecords::endOf(m_db, date, card, number);
+    const std::optional<QString> before = BreakRecords::timesOf(m_db, date, card, number);
+    const bool exists = end.has_value();
+    const bool closed = exists && *end != BreakRecords::notEnded;
     // Earlier days are history; from today on the station goes on from what is entered.
     const bool current = request.date >= m_clock.now().date();
-    const QString start = request.start.time.text();
-    const QString end = request.end.time.text();
-    const QString insert = u"insert into breaks (dt,name,i,out,locked,auth,breaknumber) "
-                           u"values (?,?,?,?,'-','-',?)"_s;
+    const std::optional<QString> start =
+        request.start.used ? std::optional(request.start.time.text()) : std::nullopt;
+    const std::optional<QString> typedEnd =
+        request.end.used ? std::optional(request.end.time.text()) : std::nullopt;
 
-    if (request.start.used && request.end.used) {
-        if (exists)
-            m_db.exec(u"update breaks set i = ?, out = ?"_s + where,
-                      {start, end, date, card, number});
-        else
-            m_db.exec(insert, {date, card, start, end, number});
-    } else if (request.start.used) {
-        if (exists)
-            m_db.exec(u"update breaks set i = ?"_s + where, {start, date, card, number});
-        else
-            m_db.exec(insert, {date, card, start, u"-"_s, number});
-    } else {
-        if (!exists)
-            return Written::NoStart;
-        m_db.exec(u"update breaks set out = ?"_s + where, {end, date, card, number});
-    }
+    if (exists)
+        BreakRecords::correct(m_db, date, card, number, start, typedEnd);
+    else if (start)
+        BreakRecords::add(m_db, date, card, number, *start,
+                          typedEnd.value_or(BreakRecords::notEnded));
+    else
+        return Written::NoStart;
     // An end entered closes the break; a start alone leaves it running, unless it only
     // corrects the start of a break that has already ended.
     if (current && !(closed && !request.end.used)) {
@@ -112,6 +99,9 @@ ManualBreakEntry::Written ManualBreakEntry::write(const QString &employee, const
         UsedBreaks::setState(m_db, card, request.breakNumber,
                              request.end.used ? UsedBreaks::done : UsedBreaks::running);
     }
+    const QString what = u"%1 (%2) break %3 %4: "_s.arg(employee, card).arg(number).arg(date);
+    AuditTrail::note(m_db, AuditTrail::Kind::ManualBreak, before ? what + *before : QString(),
+                     what + BreakRecords::timesOf(m_db, date, card, number).value_or(QString()));
     transaction.commit();
     return Written::Done;
 }

@@ -2,6 +2,7 @@
 
 #include "platform/core/TimeEntry.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QString>
 #include <QStringList>
@@ -16,6 +17,8 @@ class Prompter;
 // employee's `usedbreaks` state moves with them, so the station carries on from there.
 class ManualBreakEntry
 {
+    Q_DECLARE_TR_FUNCTIONS(ManualBreakEntry)
+
 public:
     struct Time
     {

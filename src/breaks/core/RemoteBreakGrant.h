@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -11,6 +12,8 @@ class Prompter;
 // any station on the database.
 class RemoteBreakGrant
 {
+    Q_DECLARE_TR_FUNCTIONS(RemoteBreakGrant)
+
 public:
     // The employee chosen last; kept for the whole run, so the dialog can be reopened to
     // grant the same employee again.

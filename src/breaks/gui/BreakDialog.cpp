@@ -32,7 +32,7 @@ BreakDialog::BreakDialog(const BreakContext &context, const QString &employee, c
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(buildOptionsGroup());
 
-    if (context.values.authorisationOn()) {
+    if (context.values.authorisation) {
         m_cardField->setEnabled(false);
         m_poll->start();
     } else {

@@ -2,8 +2,6 @@
 
 #include "platform/core/Prompter.h"
 
-#include <QObject>
-
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -17,11 +15,11 @@ QString refusal(TimeEntry::Part part)
 {
     switch (part) {
     case TimeEntry::Part::Hour:
-        return QObject::tr("Invalid hour entered!");
+        return TimeEntry::tr("Invalid hour entered!");
     case TimeEntry::Part::Minute:
-        return QObject::tr("Invalid minute entered!");
+        return TimeEntry::tr("Invalid minute entered!");
     case TimeEntry::Part::Second:
-        return QObject::tr("Invalid second entered!");
+        return TimeEntry::tr("Invalid second entered!");
     }
     return {};
 }
@@ -47,7 +45,7 @@ TimeEntry::Verdict TimeEntry::check(Part part, const QString &text, Prompter &pr
         return Verdict::Incomplete;
     if (inRange(part, text))
         return Verdict::Accepted;
-    prompter.inform(QObject::tr("Error!"), refusal(part), PromptIcon::Error);
+    prompter.inform(tr("Error!"), refusal(part), PromptIcon::Error);
     return Verdict::Refused;
 }
 

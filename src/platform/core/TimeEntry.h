@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QString>
 
@@ -9,6 +10,8 @@ class Prompter;
 // gives the time as stored: HH:MM:SS.
 class TimeEntry
 {
+    Q_DECLARE_TR_FUNCTIONS(TimeEntry)
+
 public:
     enum class Part
     {

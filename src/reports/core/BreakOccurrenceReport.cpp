@@ -8,6 +8,7 @@
 #include "reports/core/ReportPage.h"
 #include "reports/core/ReportParts.h"
 #include "store/Database.h"
+#include "store/EmployeeRecords.h"
 #include "store/ReportedErrors.h"
 #include "store/StartupValues.h"
 
@@ -43,13 +44,11 @@ bool BreakOccurrenceReport::run(const Options &options)
 
 bool BreakOccurrenceReport::stillEmployed(const Options &options)
 {
-    QList<SqlRow> rows;
-    if (!runReported(m_prompter, [&] {
-            rows = m_db.select(u"select employee from employees where cardnum = ?"_s,
-                               {options.cardNumber});
-        }))
+    std::optional<QString> employee;
+    if (!runReported(m_prompter,
+                     [&] { employee = EmployeeRecords::nameOf(m_db, options.cardNumber); }))
         return false;
-    if (rows.isEmpty()) {
+    if (!employee) {
         m_prompter.inform(QObject::tr("Error!"),
                           QObject::tr("The employee %1 no longer exists. Please choose again.")
                               .arg(options.employee),

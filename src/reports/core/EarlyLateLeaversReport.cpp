@@ -6,6 +6,7 @@
 #include "reports/core/ReportPage.h"
 #include "reports/core/ReportParts.h"
 #include "store/Database.h"
+#include "store/StationSettings.h"
 
 #include <QObject>
 
@@ -13,9 +14,9 @@ using namespace Qt::StringLiterals;
 
 void EarlyLateLeaversReport::loadCutOffs()
 {
-    const SqlRow settings = m_db.first(u"select eco,lco from settings"_s);
-    m_earlyCutOff = settings[u"eco"_s];
-    m_lateCutOff = settings[u"lco"_s];
+    const StationSettings::Times times = StationSettings::times(m_db);
+    m_earlyCutOff = times.earlyCutOff;
+    m_lateCutOff = times.lateCutOff;
 }
 
 bool EarlyLateLeaversReport::run(const Options &options)

@@ -7,6 +7,7 @@
 #include "reports/core/ReportPage.h"
 #include "reports/core/ReportParts.h"
 #include "store/Database.h"
+#include "store/EmployeeRecords.h"
 
 #include <QObject>
 
@@ -37,7 +38,7 @@ bool NoClockReport::run(const Options &options)
 bool NoClockReport::writeSection(ReportPage &page, const QString &type, const QString &date)
 {
     page.sectionHeading(type == u"IN"_s ? u"No Clock-ins"_s : u"No Clock-outs"_s);
-    if (m_db.select(u"select employee from employees limit 1"_s).isEmpty()) {
+    if (!EmployeeRecords::any(m_db)) {
         m_prompter.inform(QObject::tr("Error!"), QObject::tr("Fatal Error:No employees found!"),
                           PromptIcon::Error);
         return false;

@@ -106,6 +106,6 @@ void ReportPage::write(const QString &text)
     if (m_device.write(bytes) != bytes.size()) {
         m_error = m_device.errorString();
         if (m_error.isEmpty())
-            m_error = QObject::tr("The report could not be written.");
+            m_error = tr("The report could not be written.");
     }
 }

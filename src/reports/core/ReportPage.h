@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -13,6 +14,8 @@ class QIODevice;
 // errorString() tell whether the page reached the device whole.
 class ReportPage
 {
+    Q_DECLARE_TR_FUNCTIONS(ReportPage)
+
 public:
     // Which words lead the company line.
     enum class CompanyLine

@@ -8,7 +8,7 @@ class Prompter;
 class QWidget;
 struct StartupValues;
 
-// The eight reports of the station's menu.
+// The reports of the station's menu and the payroll export.
 class ReportCommands
 {
 public:
@@ -21,6 +21,8 @@ public:
     MenuCommands commands();
 
 private:
+    void showWhoIsIn();
+
     Database &m_db;
     Prompter &m_prompter;
     const Clock &m_clock;

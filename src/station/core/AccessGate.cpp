@@ -4,8 +4,6 @@
 #include "station/core/SupervisorSession.h"
 #include "store/StartupValues.h"
 
-#include <QObject>
-
 using namespace Qt::StringLiterals;
 
 bool AccessGate::allows(StationMenu::Access access)
@@ -14,17 +12,17 @@ bool AccessGate::allows(StationMenu::Access access)
         return true;
     if (access == StationMenu::Access::Disabled)
         return false;
-    if (access == StationMenu::Access::BreaksGated && m_values.enableBreaks == u"0"_s) {
-        m_prompter.inform(QObject::tr("Disabled"),
-                          QObject::tr("Breaks are currently disabled.They can be enabled via "
-                                      "the program options menu"),
+    if (access == StationMenu::Access::BreaksGated &&
+        m_values.breaks == StationSettings::Switch::Off) {
+        m_prompter.inform(tr("Disabled"),
+                          tr("Breaks are currently disabled.They can be enabled via "
+                             "the program options menu"),
                           PromptIcon::Information);
         return false;
     }
     if (m_session.loggedIn())
         return true;
-    m_prompter.inform(QObject::tr("Authorisation"),
-                      QObject::tr("Sorry you do not have access to this function"),
+    m_prompter.inform(tr("Authorisation"), tr("Sorry you do not have access to this function"),
                       PromptIcon::Exclamation);
     return false;
 }

@@ -2,6 +2,8 @@
 
 #include "platform/core/StationMenu.h"
 
+#include <QCoreApplication>
+
 class Prompter;
 class SupervisorSession;
 struct StartupValues;
@@ -10,6 +12,8 @@ struct StartupValues;
 // opens its menus.
 class AccessGate
 {
+    Q_DECLARE_TR_FUNCTIONS(AccessGate)
+
 public:
     AccessGate(Prompter &prompter, const StartupValues &values, const SupervisorSession &session)
         : m_prompter(prompter), m_values(values), m_session(session)

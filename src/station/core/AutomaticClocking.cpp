@@ -4,28 +4,12 @@
 #include "store/ReportedErrors.h"
 
 AutomaticClocking::AutomaticClocking(GlobalClocking &clocking, Prompter &prompter,
-                                     const QString &logInTime, const QString &logOutTime,
+                                     const std::optional<QTime> &logInTime,
+                                     const std::optional<QTime> &logOutTime,
                                      const QDateTime &startedAt)
-    : m_clocking(clocking),
-      m_prompter(prompter), m_logIn{timeOfDay(logInTime), {}}, m_logOut{timeOfDay(logOutTime), {}},
+    : m_clocking(clocking), m_prompter(prompter), m_logIn{logInTime, {}}, m_logOut{logOutTime, {}},
       m_lastCheck(startedAt.addSecs(-1))
 {
-}
-
-std::optional<QTime> AutomaticClocking::timeOfDay(const QString &text)
-{
-    const QStringList parts = text.trimmed().split(u':');
-    if (parts.size() != 3)
-        return std::nullopt;
-    int values[3];
-    for (int i = 0; i < 3; ++i) {
-        bool ok = false;
-        values[i] = parts[i].toInt(&ok);
-        if (!ok || parts[i].size() > 2)
-            return std::nullopt;
-    }
-    const QTime time(values[0], values[1], values[2]);
-    return time.isValid() ? std::optional<QTime>(time) : std::nullopt;
 }
 
 std::optional<QDateTime> AutomaticClocking::due(Action &action, const QDateTime &now)

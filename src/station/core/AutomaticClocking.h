@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QDateTime>
-#include <QString>
 #include <optional>
 
 class GlobalClocking;
@@ -14,13 +13,12 @@ class Prompter;
 class AutomaticClocking
 {
 public:
-    AutomaticClocking(GlobalClocking &clocking, Prompter &prompter, const QString &logInTime,
-                      const QString &logOutTime, const QDateTime &startedAt);
+    // Without a time, that action never runs.
+    AutomaticClocking(GlobalClocking &clocking, Prompter &prompter,
+                      const std::optional<QTime> &logInTime, const std::optional<QTime> &logOutTime,
+                      const QDateTime &startedAt);
 
     void tick(const QDateTime &now);
-
-    // "07:00:00" and "7:0:0" both give seven o'clock; anything else gives no time.
-    static std::optional<QTime> timeOfDay(const QString &text);
 
 private:
     struct Action

@@ -3,22 +3,20 @@
 #include "platform/core/Clock.h"
 #include "platform/core/Prompter.h"
 #include "station/core/StationContext.h"
+#include "store/ClockingLog.h"
 #include "store/Database.h"
+#include "store/EmployeeRecords.h"
+#include "store/ErrorLog.h"
+#include "store/LastIdentified.h"
 #include "store/ReportedErrors.h"
 #include "store/StartupValues.h"
 #include "store/TextInput.h"
 #include "store/Transaction.h"
+#include "store/WorkSettings.h"
 
-#include <QObject>
+#include <optional>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-const QString clockedIn = u"1"_s;
-const QString clockedOut = u"0"_s;
-
-} // namespace
 
 ClockingTransaction::ClockingTransaction(
     StationContext &context, std::function<void(const QString &employee)> openBreakDialog)
@@ -35,12 +33,14 @@ const QList<Tone> &ClockingTransaction::signalTones()
 bool ClockingTransaction::run(const QString &cardNumber)
 {
     m_signalPlayed = false;
+    m_feedback = {};
     m_context.currentCardNumber = cardNumber;
     // The clocking counts from Enter, however long the confirmation stays open.
     const QDateTime now = m_context.clock.now();
     Clocking clocking;
     clocking.card = cardNumber;
     clocking.date = Clock::dateText(now.date());
+    clocking.day = now.date();
     clocking.time = Clock::timeText(now.time());
     if (cardNumber.isEmpty())
         return false;
@@ -49,91 +49,105 @@ bool ClockingTransaction::run(const QString &cardNumber)
     if (!TextInput::storable(cardNumber))
         return runReported(m_context.prompter, [&] {
             logError(clocking, u"Invalid employee :"_s + TextInput::storableCopy(cardNumber));
+            m_feedback.kind = ClockingFeedback::Kind::Unknown;
         });
     return runReported(m_context.prompter, [&] { clock(clocking); });
 }
 
 void ClockingTransaction::clock(Clocking &clocking)
 {
+    Outcome outcome = Outcome::Nothing;
+    if (!m_context.values.confirmation) {
+        outcome = clockAtOnce(clocking);
+    } else {
+        // Nothing is held while the question is open: an open transaction would hold the
+        // other stations' clockings up for as long as the box stays open.
+        outcome = identify(clocking, Lock::None);
+        if (outcome == Outcome::Ready)
+            outcome = confirmed(clocking) ? record(clocking) : Outcome::Declined;
+    }
+    tell(outcome, clocking);
+}
+
+ClockingTransaction::Outcome ClockingTransaction::clockAtOnce(Clocking &clocking)
+{
+    // Nothing is asked, so the state read can be the one the writes rely on.
     Database &db = m_context.db;
-    const QList<SqlRow> employees = db.select(
-        u"select employee from employees where cardnum = ? order by id"_s, {clocking.card});
-    if (employees.isEmpty()) {
+    Transaction transaction(db);
+    Outcome outcome = identify(clocking, Lock::StateRow);
+    if (outcome == Outcome::DoneForTheDay)
+        return outcome;
+    if (outcome == Outcome::Ready) {
+        write(clocking);
+        LastIdentified::set(db, clocking.employee, clocking.card);
+        outcome = Outcome::Recorded;
+    }
+    transaction.commit();
+    return outcome;
+}
+
+ClockingTransaction::Outcome ClockingTransaction::identify(Clocking &clocking, Lock lock)
+{
+    Database &db = m_context.db;
+    const std::optional<QString> employee = EmployeeRecords::nameOf(db, clocking.card);
+    if (!employee) {
         logError(clocking, u"Invalid employee :"_s + clocking.card);
-        return;
+        m_feedback.kind = ClockingFeedback::Kind::Unknown;
+        return Outcome::Nothing;
     }
-    clocking.employee = employees.first()[u"employee"_s];
+    clocking.employee = *employee;
+    const WorkSettings rules = WorkSettings::load(db);
+    clocking.onceADay = !rules.severalClockIns;
+    clocking.crossMidnight = rules.crossMidnight;
 
-    if (doneForTheDay(clocking)) {
-        m_context.prompter.inform(QObject::tr("Completed"),
-                                  QObject::tr("Employee has already been logged in/out for the "
-                                              "day.No further logging is possible"),
-                                  PromptIcon::Error);
-        return;
+    // The state row is locked before the day is checked, so that a clock-out committed
+    // at another station meanwhile is seen by both reads.
+    std::optional<QString> seen;
+    if (lock == Lock::StateRow) {
+        seen = EmployeeRecords::state(db, clocking.card, EmployeeRecords::Read::ForUpdate);
+    } else if (const auto read = EmployeeRecords::stateAndLastClocking(db, clocking.card)) {
+        seen = read->state;
+        clocking.lastLogId = read->lastLogId;
     }
-    // The break dialogs read who swiped last from here.
-    db.exec(u"update eauth set ename = ?,cardnum = ?"_s, {clocking.employee, clocking.card});
-
-    const std::optional<QString> seen = state(clocking.card, {});
+    if (doneForTheDay(clocking))
+        return Outcome::DoneForTheDay;
     if (!seen) {
+        // Both rows or neither, in one commit.
+        std::optional<Transaction> own;
+        if (!db.inTransaction())
+            own.emplace(db);
+        LastIdentified::set(db, clocking.employee, clocking.card);
         logError(clocking, u"Card not found in logged database: "_s + clocking.card);
-        return;
+        if (own)
+            own->commit();
+        m_feedback.kind = ClockingFeedback::Kind::Unknown;
+        return Outcome::Nothing;
     }
     clocking.stateSeen = *seen;
-    clocking.lastLogId = lastLogId(clocking.card);
-    if (clocking.stateSeen != clockedOut && clocking.stateSeen != clockedIn)
-        return;
-    clocking.in = clocking.stateSeen == clockedOut;
-    if (!confirmed(clocking))
-        return;
-
-    // Messages wait until the transaction has ended: an open one would hold the other
-    // stations' clockings up for as long as the box stays open.
-    switch (record(clocking)) {
-    case Outcome::Recorded:
-        m_context.tones.play(signalTones());
-        m_signalPlayed = true;
-        break;
-    case Outcome::ClockedElsewhere:
-        m_context.prompter.inform(QObject::tr("Not Processed"),
-                                  QObject::tr("This card was clocked at another station a "
-                                              "moment ago. Please try again."),
-                                  PromptIcon::Exclamation);
-        break;
-    case Outcome::ChangedForEveryone:
-        m_context.prompter.inform(QObject::tr("Not Processed"),
-                                  QObject::tr("Employees were logged in/out automatically a "
-                                              "moment ago. Please try again."),
-                                  PromptIcon::Exclamation);
-        break;
-    case Outcome::StateMissing:
-        m_context.prompter.inform(
-            QObject::tr("Error!"),
-            QObject::tr("Fatal database error,please re-add the user with the card number "
-                        "of : ") +
-                clocking.card,
-            PromptIcon::Error);
-        break;
+    if (*seen != EmployeeRecords::clockedOut && *seen != EmployeeRecords::clockedIn) {
+        LastIdentified::set(db, clocking.employee, clocking.card);
+        return Outcome::Nothing;
     }
+    clocking.in = *seen == EmployeeRecords::clockedOut;
+    return Outcome::Ready;
 }
 
 bool ClockingTransaction::confirmed(const Clocking &clocking)
 {
-    if (!m_context.values.confirmationOn())
+    const QString question = clocking.in ? tr("Clock %1 IN?").arg(clocking.employee)
+                                         : tr("Clock %1 OUT?").arg(clocking.employee);
+    if (m_context.prompter.ask(tr("Confirm?"), question, PromptIcon::Question))
         return true;
-    const QString question = clocking.in ? QObject::tr("Clock %1 IN?").arg(clocking.employee)
-                                         : QObject::tr("Clock %1 OUT?").arg(clocking.employee);
-    if (m_context.prompter.ask(QObject::tr("Confirm?"), question, PromptIcon::Question))
-        return true;
+    // The only write of a declined clocking; the break dialog names whoever it holds.
+    LastIdentified::set(m_context.db, clocking.employee, clocking.card);
     // No from someone on the way to a break: the break dialog takes over.
     if (m_context.values.breaksOn() && m_openBreakDialog) {
         m_openBreakDialog(clocking.employee);
         return false;
     }
-    m_context.prompter.inform(QObject::tr("Not Processed"),
-                              clocking.in ? QObject::tr("Employee not logged in")
-                                          : QObject::tr("Employee not logged out"),
-                              PromptIcon::Information);
+    refuse(clocking.employee, tr("Not Processed"),
+           clocking.in ? tr("Employee not logged in") : tr("Employee not logged out"),
+           PromptIcon::Information);
     return false;
 }
 
@@ -142,55 +156,117 @@ ClockingTransaction::Outcome ClockingTransaction::record(const Clocking &clockin
     Database &db = m_context.db;
     Transaction transaction(db);
     // Another station may have clocked the card while the question was open. The state
-    // row is locked first, so a clocking committed meanwhile is seen by both reads.
-    const std::optional<QString> now = state(clocking.card, db.dialect().forUpdate());
+    // row is locked first, so a clocking committed meanwhile is seen by every read after.
+    const std::optional<QString> now =
+        EmployeeRecords::state(db, clocking.card, EmployeeRecords::Read::ForUpdate);
+    Outcome outcome = Outcome::Recorded;
     if (!now)
-        return Outcome::StateMissing;
-    if (doneForTheDay(clocking))
-        return Outcome::ClockedElsewhere;
-    if (*now != clocking.stateSeen) {
+        outcome = Outcome::StateMissing;
+    else if (doneForTheDay(clocking))
+        outcome = Outcome::ClockedElsewhere;
+    else if (*now != clocking.stateSeen)
         // A clocking leaves a row behind; the log-ins and log-outs for everyone do not.
-        return lastLogId(clocking.card) == clocking.lastLogId ? Outcome::ChangedForEveryone
-                                                              : Outcome::ClockedElsewhere;
-    }
-
-    db.exec(u"insert into log (dt,tm,employee,type,cardnum) values (?,?,?,?,?)"_s,
-            {clocking.date, clocking.time, clocking.employee, clocking.in ? u"IN"_s : u"OUT"_s,
-             clocking.card});
-    db.exec(u"update locked set locked = ? where cardnum = ?"_s,
-            {clocking.in ? clockedIn : clockedOut, clocking.card});
-    if (!clocking.in)
-        db.exec(u"insert into allloggedin (dt,cardnum,completed) values (?,?,?)"_s,
-                {clocking.date, clocking.card, u"1"_s});
+        outcome = ClockingLog::lastId(db, clocking.card) == clocking.lastLogId
+                      ? Outcome::ChangedForEveryone
+                      : Outcome::ClockedElsewhere;
+    else
+        write(clocking);
+    // Whoever was identified, refused or not.
+    LastIdentified::set(db, clocking.employee, clocking.card);
     transaction.commit();
-    return Outcome::Recorded;
+    return outcome;
+}
+
+void ClockingTransaction::write(const Clocking &clocking)
+{
+    Database &db = m_context.db;
+    // Read before the OUT is added: the open shift's IN is the card's newest clocking.
+    const QString doneDate = clocking.in ? QString() : shiftDate(clocking);
+    ClockingLog::add(db, clocking.date, clocking.time, clocking.employee, clocking.card,
+                     clocking.in ? ClockingLog::in : ClockingLog::out);
+    EmployeeRecords::setState(
+        db, clocking.card, clocking.in ? EmployeeRecords::clockedIn : EmployeeRecords::clockedOut);
+    if (!clocking.in)
+        ClockingLog::markDone(db, doneDate, clocking.card);
 }
 
 bool ClockingTransaction::doneForTheDay(const Clocking &clocking)
 {
-    return !m_context.db
-                .select(u"select dt,completed from allloggedin where dt = ? and cardnum = ?"_s,
-                        {clocking.date, clocking.card})
-                .isEmpty();
+    return clocking.onceADay &&
+           ClockingLog::doneForTheDay(m_context.db, clocking.date, clocking.card);
 }
 
-std::optional<QString> ClockingTransaction::state(const QString &card, const QString &suffix)
+// A night worker who clocked out this morning is done for last night, and can come
+// back tonight.
+QString ClockingTransaction::shiftDate(const Clocking &clocking)
 {
-    const QList<SqlRow> rows = m_context.db.select(
-        u"select locked from locked where cardnum = ? order by id"_s + suffix, {card});
-    if (rows.isEmpty())
-        return std::nullopt;
-    return rows.first()[u"locked"_s];
+    if (!clocking.crossMidnight)
+        return clocking.date;
+    // The open shift's IN is the card's newest clocking, from yesterday at the earliest;
+    // a state set by the automatic log-in has none.
+    const QList<SqlRow> newest = m_context.db.select(
+        u"select dt,type from log where id = (select max(id) from log where cardnum = ? and "
+        u"type in ('IN','OUT'))"_s,
+        {clocking.card});
+    const QString yesterday = Clock::dateText(clocking.day.addDays(-1));
+    if (!newest.isEmpty() && newest.first()[u"type"_s] == u"IN"_s &&
+        newest.first()[u"dt"_s] == yesterday)
+        return yesterday;
+    return clocking.date;
 }
 
-QString ClockingTransaction::lastLogId(const QString &card)
+void ClockingTransaction::tell(Outcome outcome, const Clocking &clocking)
 {
-    return m_context.db.first(u"select max(id) as last from log where cardnum = ?"_s, {card})
-        .text(u"last"_s);
+    switch (outcome) {
+    case Outcome::Recorded:
+        m_context.tones.play(signalTones());
+        m_signalPlayed = true;
+        m_feedback.kind = clocking.in ? ClockingFeedback::Kind::In : ClockingFeedback::Kind::Out;
+        m_feedback.employee = clocking.employee;
+        m_feedback.card = clocking.card;
+        m_feedback.at = QTime::fromString(clocking.time, u"HH:mm:ss"_s);
+        break;
+    case Outcome::DoneForTheDay:
+        refuse(clocking.employee, tr("Completed"),
+               tr("Employee has already been logged in/out for the day.No further "
+                  "logging is possible"),
+               PromptIcon::Error);
+        break;
+    case Outcome::ClockedElsewhere:
+        refuse(clocking.employee, tr("Not Processed"),
+               tr("This card was clocked at another station a moment ago. Please try "
+                  "again."),
+               PromptIcon::Exclamation);
+        break;
+    case Outcome::ChangedForEveryone:
+        refuse(clocking.employee, tr("Not Processed"),
+               tr("Employees were logged in/out automatically a moment ago. Please try "
+                  "again."),
+               PromptIcon::Exclamation);
+        break;
+    case Outcome::StateMissing:
+        refuse(clocking.employee, tr("Error!"),
+               tr("Fatal database error,please re-add the user with the card number of : ") +
+                   clocking.card,
+               PromptIcon::Error);
+        break;
+    case Outcome::Ready:
+    case Outcome::Declined:
+    case Outcome::Nothing:
+        break;
+    }
+}
+
+void ClockingTransaction::refuse(const QString &employee, const QString &caption,
+                                 const QString &text, PromptIcon icon)
+{
+    m_feedback.kind = ClockingFeedback::Kind::Refused;
+    m_feedback.employee = employee;
+    m_feedback.message = text;
+    m_context.prompter.inform(caption, text, icon);
 }
 
 void ClockingTransaction::logError(const Clocking &clocking, const QString &reason)
 {
-    m_context.db.exec(u"insert into errorlog (tm,dt,reason,sent) values (?,?,?,?)"_s,
-                      {clocking.time, clocking.date, reason, u"NO"_s});
+    ErrorLog::add(m_context.db, clocking.time, clocking.date, reason, u"NO"_s);
 }

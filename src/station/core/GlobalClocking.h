@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+
 class Database;
 class Prompter;
 
@@ -7,6 +9,8 @@ class Prompter;
 // automatic actions at the configured times and the supervisor's forced commands.
 class GlobalClocking
 {
+    Q_DECLARE_TR_FUNCTIONS(GlobalClocking)
+
 public:
     GlobalClocking(Database &db, Prompter &prompter) : m_db(db), m_prompter(prompter) {}
 

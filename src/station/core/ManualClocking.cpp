@@ -1,12 +1,13 @@
 #include "station/core/ManualClocking.h"
 
 #include "platform/core/Prompter.h"
+#include "store/AuditTrail.h"
+#include "store/ClockingLog.h"
 #include "store/Database.h"
+#include "store/EmployeeRecords.h"
 #include "store/NameList.h"
 #include "store/ReportedErrors.h"
 #include "store/Transaction.h"
-
-#include <QObject>
 
 using namespace Qt::StringLiterals;
 
@@ -17,30 +18,29 @@ QStringList ManualClocking::employeeNames()
 
 ManualClocking::Outcome ManualClocking::process(const Request &request)
 {
-    const QString errorCaption = QObject::tr("Error!");
+    const QString errorCaption = tr("Error!");
     if (!request.employee) {
-        m_prompter.inform(errorCaption, QObject::tr("Please select an employee before continuing"),
+        m_prompter.inform(errorCaption, tr("Please select an employee before continuing"),
                           PromptIcon::Error);
         return Outcome::Refused;
     }
     if (!request.logIn.chosen && !request.logOut.chosen) {
-        m_prompter.inform(QObject::tr("Error"), QObject::tr("Please select a Log option"),
-                          PromptIcon::Error);
+        m_prompter.inform(tr("Error"), tr("Please select a Log option"), PromptIcon::Error);
         return Outcome::Refused;
     }
 
     QList<Row> rows;
     if (request.logIn.chosen)
-        rows << Row{u"IN"_s, &request.logIn};
+        rows << Row{ClockingLog::in, &request.logIn};
     if (request.logOut.chosen)
-        rows << Row{u"OUT"_s, &request.logOut};
+        rows << Row{ClockingLog::out, &request.logOut};
     const bool incomplete = std::any_of(rows.cbegin(), rows.cend(), [](const Row &row) {
         return !row.clocking->time.isComplete();
     });
     if (incomplete) {
         m_prompter.inform(errorCaption,
-                          rows.size() == 2 ? QObject::tr("Please check time values!")
-                                           : QObject::tr("Please check your time values!"),
+                          rows.size() == 2 ? tr("Please check time values!")
+                                           : tr("Please check your time values!"),
                           PromptIcon::Error);
         return Outcome::Refused;
     }
@@ -50,12 +50,12 @@ ManualClocking::Outcome ManualClocking::process(const Request &request)
         return outcome;
     QString done;
     if (rows.size() == 2)
-        done = QObject::tr("Manual Log-in/out Succeded!");
+        done = tr("Manual Log-in/out Succeded!");
     else if (request.logIn.chosen)
-        done = QObject::tr("Manual Log-in Succeded!");
+        done = tr("Manual Log-in Succeded!");
     else
-        done = QObject::tr("Manual Log-out Succeded!");
-    m_prompter.inform(QObject::tr("Success!"), done, PromptIcon::Information);
+        done = tr("Manual Log-out Succeded!");
+    m_prompter.inform(tr("Success!"), done, PromptIcon::Information);
     return Outcome::Written;
 }
 
@@ -66,25 +66,27 @@ ManualClocking::Outcome ManualClocking::write(const QString &employee, const QLi
         // Both rows or neither: a log-in without its log-out would read as still at work.
         Transaction transaction(m_db);
         // Held until the rows are in, so the employee cannot be removed in between.
-        const QList<SqlRow> cards =
-            m_db.select(u"select cardnum from employees where employee = ? order by id"_s +
-                            m_db.dialect().forUpdate(),
-                        {employee});
+        const QStringList cards =
+            EmployeeRecords::cardsOf(m_db, employee, EmployeeRecords::Read::ForUpdate);
         if (cards.isEmpty()) {
             outcome = Outcome::EmployeeGone;
             return;
         }
-        const QString card = cards.first()[u"cardnum"_s];
-        for (const Row &row : rows)
-            m_db.exec(u"insert into log (dt,tm,employee,cardnum,type) values (?,?,?,?,?)"_s,
-                      {row.clocking->date, row.clocking->time.text(), employee, card, row.type});
+        QStringList written;
+        for (const Row &row : rows) {
+            ClockingLog::add(m_db, row.clocking->date, row.clocking->time.text(), employee,
+                             cards.first(), row.type);
+            written << u"%1 %2 %3"_s.arg(row.type, row.clocking->date, row.clocking->time.text());
+        }
+        AuditTrail::note(m_db, AuditTrail::Kind::ManualClocking, {},
+                         u"%1 (%2): %3"_s.arg(employee, cards.first(), written.join(u", "_s)));
         transaction.commit();
         outcome = Outcome::Written;
     });
     if (outcome == Outcome::EmployeeGone)
         m_prompter.inform(
-            QObject::tr("Error!"),
-            QObject::tr("The employee %1 no longer exists. Please choose again.").arg(employee),
+            tr("Error!"),
+            tr("The employee %1 no longer exists. Please choose again.").arg(employee),
             PromptIcon::Error);
     return outcome;
 }

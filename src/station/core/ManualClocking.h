@@ -2,6 +2,7 @@
 
 #include "platform/core/TimeEntry.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -13,6 +14,8 @@ class Prompter;
 // to the log like any other and change nothing else.
 class ManualClocking
 {
+    Q_DECLARE_TR_FUNCTIONS(ManualClocking)
+
 public:
     struct Clocking
     {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "station/core/SupervisorSession.h"
+#include "store/AuditTrail.h"
 #include "store/DatabaseLocation.h"
 #include "store/StartupValues.h"
 
@@ -28,4 +29,6 @@ struct StationContext
     DatabaseLocation location = {};
     // The supervisor logged in at this station, if any.
     SupervisorSession session = SupervisorSession(values.supervisorIdleMinutes);
+    // Where the supervisors' changes and the timer's are recorded.
+    AuditTrail audit = AuditTrail(db, clock);
 };

@@ -8,11 +8,11 @@
 #include "store/LocationFile.h"
 #include "store/PrivateFiles.h"
 #include "store/ReportedErrors.h"
+#include "store/RunFlags.h"
 #include "store/Schema.h"
 #include "store/StationOptions.h"
+#include "store/StationSettings.h"
 #include "store/Transaction.h"
-
-#include <QObject>
 
 using namespace Qt::StringLiterals;
 
@@ -36,8 +36,8 @@ StationStartup::Outcome StationStartup::run()
         if (!Schema::isPresent(*m_db))
             return askForWizard();
 
-        m_db->exec(u"update tmp set tmp = 0"_s);
-        if (m_db->first(u"select first from run"_s).text(u"first"_s) == u"1"_s)
+        RunFlags::clearLogInFlag(*m_db);
+        if (RunFlags::wizardPending(*m_db))
             return askForWizard();
         // Tables and columns this version added, for a database an older station made.
         {
@@ -53,7 +53,7 @@ StationStartup::Outcome StationStartup::run()
             showUnreachableAtStart(m_prompter, m_location.path, LocationFile(home).filePath(),
                                    error);
         else
-            m_prompter.inform(QObject::tr("Error"), error.text(), PromptIcon::Error);
+            m_prompter.inform(tr("Error"), error.text(), PromptIcon::Error);
         return Outcome::Failed;
     }
 }
@@ -79,27 +79,22 @@ std::unique_ptr<Database> StationStartup::takeDatabase()
 StationStartup::Outcome StationStartup::askForWizard()
 {
     m_db.reset();
-    m_prompter.inform(QObject::tr("Wizard"),
-                      QObject::tr("Please run the Chronel wizard before continuing"),
+    m_prompter.inform(tr("Wizard"), tr("Please run the Chronel wizard before continuing"),
                       PromptIcon::Information);
     return Outcome::NotSetUp;
 }
 
 void StationStartup::readValues()
 {
-    const SqlRow settings = m_db->first(u"select ali,alo,ipadd from settings"_s);
-    m_values.autoLogInTime = settings[u"ali"_s];
-    m_values.autoLogOutTime = settings[u"alo"_s];
-    m_values.managerAddress = settings[u"ipadd"_s];
-
-    m_values.confirmation = m_db->first(u"select active from con"_s)[u"active"_s];
-
-    const SqlRow breaks = m_db->first(
-        u"select enablebreaks,enableauth,numof,break1,break2,break3 from breaksettings"_s);
-    m_values.enableBreaks = breaks[u"enablebreaks"_s];
-    m_values.enableAuth = breaks[u"enableauth"_s];
-    m_values.numberOfBreaks = breaks[u"numof"_s];
-    m_values.breakNames = {breaks[u"break1"_s], breaks[u"break2"_s], breaks[u"break3"_s]};
+    const StationSettings::Values settings = StationSettings::load(*m_db);
+    m_values.autoLogIn = StationSettings::timeOfDay(settings.times.autoLogIn);
+    m_values.autoLogOut = StationSettings::timeOfDay(settings.times.autoLogOut);
+    m_values.managerAddress = settings.managerAddress;
+    m_values.confirmation = settings.confirmation;
+    m_values.breaks = settings.breaks;
+    m_values.authorisation = settings.authorisation;
+    m_values.numberOfBreaks = settings.breaksPerDay;
+    m_values.breakNames = settings.breakNames;
 
     m_values.supervisorIdleMinutes = StationOptions(*m_db).number(
         StationOptions::supervisorIdleMinutes, StartupValues::defaultSupervisorIdleMinutes);

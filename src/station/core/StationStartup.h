@@ -3,6 +3,7 @@
 #include "store/DatabaseLocation.h"
 #include "store/StartupValues.h"
 
+#include <QCoreApplication>
 #include <memory>
 
 class Database;
@@ -13,6 +14,8 @@ class Prompter;
 // start-up values.
 class StationStartup
 {
+    Q_DECLARE_TR_FUNCTIONS(StationStartup)
+
 public:
     enum class Outcome
     {

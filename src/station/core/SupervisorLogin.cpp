@@ -4,13 +4,12 @@
 #include "platform/core/Prompter.h"
 #include "station/core/SupervisorSession.h"
 #include "store/Database.h"
+#include "store/ErrorLog.h"
 #include "store/PasswordHash.h"
 #include "store/ReportedErrors.h"
 #include "store/SupervisorAccounts.h"
 #include "store/TextInput.h"
 #include "store/Transaction.h"
-
-#include <QObject>
 
 using namespace Qt::StringLiterals;
 
@@ -19,8 +18,8 @@ SupervisorLogin::Result SupervisorLogin::logIn(const QString &userName, const QS
     const QString time = m_clock.timeText();
     const QString date = m_clock.dateText();
     if (userName.isEmpty() || password.isEmpty()) {
-        m_prompter.inform(QObject::tr("Authentication Failed!"),
-                          QObject::tr("Please check your username and password are correct"),
+        m_prompter.inform(tr("Authentication Failed!"),
+                          tr("Please check your username and password are correct"),
                           PromptIcon::Error);
         return Result::Refused;
     }
@@ -32,25 +31,23 @@ SupervisorLogin::Result SupervisorLogin::logIn(const QString &userName, const QS
         if (!matched)
             // Only an account's name: a mistyped password is often another account's, and
             // a name that opens no account may be a password typed in the wrong field.
-            m_db.exec(
-                u"insert into errorlog (tm,dt,reason,sent) values (?,?,?,'YES')"_s,
-                {time, date,
-                 u"Invalid login ->username: "_s +
-                     (TextInput::storable(userName) && SupervisorAccounts::exists(m_db, userName)
-                          ? userName
-                          : u"(unknown user)"_s)});
+            ErrorLog::add(
+                m_db, time, date,
+                u"Invalid login ->username: "_s +
+                    (TextInput::storable(userName) && SupervisorAccounts::exists(m_db, userName)
+                         ? userName
+                         : u"(unknown user)"_s),
+                u"YES"_s);
         transaction.commit();
     });
     if (!done)
         return Result::Failed;
     if (matched) {
-        m_session.logIn(m_clock.now());
-        m_prompter.inform(QObject::tr("Success"), QObject::tr("Log-in Successful!"),
-                          PromptIcon::Information);
+        m_session.logIn(m_clock.now(), userName);
+        m_prompter.inform(tr("Success"), tr("Log-in Successful!"), PromptIcon::Information);
         return Result::LoggedIn;
     }
-    m_prompter.inform(QObject::tr("Error!"), QObject::tr("Invalid username or password!"),
-                      PromptIcon::Error);
+    m_prompter.inform(tr("Error!"), tr("Invalid username or password!"), PromptIcon::Error);
     return Result::Refused;
 }
 
@@ -62,13 +59,12 @@ bool SupervisorLogin::accountMatches(const QString &userName, const QString &pas
         return false;
     // An account from before passwords were hashed is hashed on its first use.
     if (!PasswordHash::isHash(*stored))
-        m_db.exec(u"update users set password = ? where username = ? and password = ?"_s,
-                  {PasswordHash::hash(password), userName, *stored});
+        SupervisorAccounts::setPassword(m_db, userName, *stored, PasswordHash::hash(password));
     return true;
 }
 
 void SupervisorLogin::logOut()
 {
-    if (m_prompter.ask(QObject::tr("Log-out"), QObject::tr("Really log-out?")))
+    if (m_prompter.ask(tr("Log-out"), tr("Really log-out?")))
         m_session.logOut();
 }

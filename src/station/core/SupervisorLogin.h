@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 class Clock;
@@ -10,6 +11,8 @@ class SupervisorSession;
 // Supervisor log-in and log-out at this station.
 class SupervisorLogin
 {
+    Q_DECLARE_TR_FUNCTIONS(SupervisorLogin)
+
 public:
     enum class Result
     {

@@ -1,8 +1,9 @@
 #include "station/core/SupervisorSession.h"
 
-void SupervisorSession::logIn(const QDateTime &now)
+void SupervisorSession::logIn(const QDateTime &now, const QString &userName)
 {
     m_loggedIn = true;
+    m_userName = userName;
     m_lastUse = now;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDateTime>
+#include <QString>
 
 // Whether a supervisor is logged in at this station. The log-in belongs to the station
 // where it was made: other stations on the same database are neither opened nor
@@ -12,7 +13,9 @@ public:
     explicit SupervisorSession(int idleMinutes = 0) : m_idleMinutes(idleMinutes) {}
 
     bool loggedIn() const { return m_loggedIn; }
-    void logIn(const QDateTime &now);
+    // The account that logged in, for the audit trail.
+    const QString &userName() const { return m_userName; }
+    void logIn(const QDateTime &now, const QString &userName = {});
     void logOut() { m_loggedIn = false; }
 
     // Someone used the station: the idle time starts again.
@@ -23,5 +26,6 @@ public:
 private:
     int m_idleMinutes;
     bool m_loggedIn = false;
+    QString m_userName;
     QDateTime m_lastUse;
 };

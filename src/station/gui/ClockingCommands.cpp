@@ -7,8 +7,8 @@
 ClockingCommands::ClockingCommands(StationContext &context, QWidget *window,
                                    std::function<void(const QString &employee)> openBreakDialog)
     : m_context(context), m_window(window), m_globalClocking(context.db, context.prompter),
-      m_automaticClocking(m_globalClocking, context.prompter, context.values.autoLogInTime,
-                          context.values.autoLogOutTime, context.clock.now()),
+      m_automaticClocking(m_globalClocking, context.prompter, context.values.autoLogIn,
+                          context.values.autoLogOut, context.clock.now()),
       m_clocking(context, std::move(openBreakDialog))
 {
 }

@@ -21,6 +21,7 @@ public:
     // Returns whether the card field should be cleared; see ClockingTransaction.
     bool clockCard(const QString &cardNumber) { return m_clocking.run(cardNumber); }
     bool signalPlayed() const { return m_clocking.signalPlayed(); }
+    const ClockingFeedback &feedback() const { return m_clocking.feedback(); }
     void tick(const QDateTime &now) { m_automaticClocking.tick(now); }
 
     MenuCommands commands();

@@ -2,9 +2,11 @@
 
 #include "platform/core/Clock.h"
 #include "platform/core/ExitCode.h"
+#include "reports/core/WorkedTime.h"
 #include "station/core/StationContext.h"
 #include "station/gui/LoginDialog.h"
 #include "station/gui/StationWindow.h"
+#include "store/DatabaseError.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -20,7 +22,8 @@ StationCommands::StationCommands(StationWindow &window, StationContext &context)
                  [this](const QString &employee) {
                      m_breaks.openBreakDialog(employee, m_context.currentCardNumber);
                  }),
-      m_admin(context.db, context.prompter, context.values, context.location, &window,
+      m_admin(context.db, context.prompter, context.clock, context.audit, context.values,
+              context.location, &window,
               [&window] { Q_EMIT window.exitRequested(ExitCode::EndedItself); }),
       m_reports(context.db, context.prompter, context.clock, context.values, &window)
 {
@@ -70,11 +73,29 @@ void StationCommands::openLogIn()
 {
     LoginDialog dialog(m_login, &m_window);
     dialog.exec();
+    // The supervisor's changes from here on carry the name.
+    if (m_context.session.loggedIn())
+        m_context.audit.setSupervisor(m_context.session.userName());
 }
 
 void StationCommands::clockCard(const QString &cardNumber)
 {
-    if (!m_clocking.clockCard(cardNumber))
+    const bool clear = m_clocking.clockCard(cardNumber);
+    ClockingFeedback feedback = m_clocking.feedback();
+    if (feedback.kind == ClockingFeedback::Kind::In ||
+        feedback.kind == ClockingFeedback::Kind::Out) {
+        // The clocking stands; a sum that cannot be read only leaves the panel at zero.
+        try {
+            const WorkedTime::Totals worked =
+                WorkedTime::of(m_context.db, feedback.card, m_context.clock.now());
+            feedback.workedTodayMinutes = worked.todayMinutes;
+            feedback.workedWeekMinutes = worked.weekMinutes;
+        } catch (const DatabaseError &) {
+        }
+    }
+    if (feedback.kind != ClockingFeedback::Kind::None)
+        m_window.showStatus(feedback.lines(), feedback.alert());
+    if (!clear)
         return;
     m_window.cardField()->clear();
     if (m_clocking.signalPlayed())

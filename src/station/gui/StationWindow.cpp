@@ -7,6 +7,7 @@
 #include "platform/gui/AboutDialog.h"
 #include "platform/gui/DialogButton.h"
 
+#include <QAccessible>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -133,6 +134,21 @@ QWidget *StationWindow::buildLogArea()
     grid->addWidget(m_dateField, 2, 2);
     grid->addWidget(timeLabel, 3, 1);
     grid->addWidget(m_timeField, 3, 2);
+    m_status = new QLabel(group);
+    m_status->setObjectName(u"statusPanel"_s);
+    m_status->setAlignment(Qt::AlignCenter);
+    m_status->setWordWrap(true);
+    m_status->setTextFormat(Qt::PlainText);
+    m_status->setAccessibleName(tr("Status"));
+    // Room for three lines, so the window keeps its size when they come and go.
+    m_status->setMinimumHeight(m_status->fontMetrics().lineSpacing() * 3 + 8);
+    m_statusTimer = new QTimer(this);
+    m_statusTimer->setObjectName(u"statusTimer"_s);
+    m_statusTimer->setSingleShot(true);
+    m_statusTimer->setInterval(5000);
+    connect(m_statusTimer, &QTimer::timeout, this, [this] { showStatus({}, false); });
+
+    grid->addWidget(m_status, 1, 1, 1, 2);
     grid->addWidget(new QLabel(tr("Build %1").arg(ChronelVersion::buildText), group), 4, 1);
     grid->addWidget(hide, 4, 2, Qt::AlignRight);
     return group;
@@ -192,6 +208,22 @@ void StationWindow::refreshClock()
     const QDateTime now = m_clock.now();
     m_dateField->setText(Clock::dateText(now.date()));
     m_timeField->setText(Clock::timeText(now.time()));
+}
+
+void StationWindow::showStatus(const QStringList &lines, bool alert)
+{
+    const QString text = lines.join(u'\n');
+    m_status->setText(text);
+    m_status->setStyleSheet(alert ? u"color: #c00000; font-weight: bold;"_s : QString());
+    m_status->setAccessibleName(text.isEmpty() ? tr("Status") : text);
+    if (text.isEmpty()) {
+        m_statusTimer->stop();
+        return;
+    }
+    m_statusTimer->start();
+    // A live region: screen readers speak the new text without the focus moving there.
+    QAccessibleEvent announce(m_status, alert ? QAccessible::Alert : QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&announce);
 }
 
 void StationWindow::askToExit()

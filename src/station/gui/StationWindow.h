@@ -10,6 +10,7 @@
 class Clock;
 class Prompter;
 class QAction;
+class QLabel;
 class QLineEdit;
 class QMenuBar;
 class QTimer;
@@ -35,6 +36,11 @@ public:
 
     void refreshClock();
 
+    // Shows `lines` on the status panel for five seconds, in red when `alert`; screen
+    // readers announce them.
+    void showStatus(const QStringList &lines, bool alert);
+    QLabel *statusPanel() const { return m_status; }
+
 Q_SIGNALS:
     // The program should end with this exit code.
     void exitRequested(int exitCode);
@@ -58,6 +64,8 @@ private:
     QLineEdit *m_timeField = nullptr;
     QTimer *m_timer = nullptr;
     QTimer *m_cardHold = nullptr;
+    QLabel *m_status = nullptr;
+    QTimer *m_statusTimer = nullptr;
     QString m_justClocked;
     QStringList m_heldCards;
     QHash<int, QAction *> m_actions;

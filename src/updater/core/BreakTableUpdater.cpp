@@ -11,7 +11,6 @@
 #include "store/Schema.h"
 #include "store/Transaction.h"
 
-#include <QObject>
 #include <memory>
 
 using namespace Qt::StringLiterals;
@@ -99,11 +98,10 @@ BreakTableUpdater::Outcome BreakTableUpdater::update(Database &db)
     }
     report(100);
     if (changed)
-        m_prompter.inform(QObject::tr("Success"), QObject::tr("Updates done successfully!"),
-                          PromptIcon::Information);
+        m_prompter.inform(tr("Success"), tr("Updates done successfully!"), PromptIcon::Information);
     else
-        m_prompter.inform(QObject::tr("Success"),
-                          QObject::tr("The database is already up to date. Nothing was changed."),
+        m_prompter.inform(tr("Success"),
+                          tr("The database is already up to date. Nothing was changed."),
                           PromptIcon::Information);
     report(0);
     return changed ? Outcome::Updated : Outcome::UpToDate;
@@ -142,9 +140,9 @@ void BreakTableUpdater::report(int percent) const
 
 void BreakTableUpdater::refuse(const QString &location)
 {
-    m_prompter.inform(QObject::tr("Error"),
-                      QObject::tr("There is no Chronel database at %1.\nPlease run the Chronel "
-                                  "wizard before updating.")
+    m_prompter.inform(tr("Error"),
+                      tr("There is no Chronel database at %1.\nPlease run the Chronel "
+                         "wizard before updating.")
                           .arg(DatabaseLocation::shown(location)),
                       PromptIcon::Error);
 }

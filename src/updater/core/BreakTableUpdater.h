@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <functional>
 
@@ -11,6 +12,8 @@ class Prompter;
 // completed and a second run changes nothing.
 class BreakTableUpdater
 {
+    Q_DECLARE_TR_FUNCTIONS(BreakTableUpdater)
+
 public:
     enum class Outcome
     {

@@ -5,6 +5,7 @@
 #include "store/LocationFile.h"
 #include "store/PrivateFiles.h"
 #include "store/ReportedErrors.h"
+#include "store/RunFlags.h"
 #include "store/Schema.h"
 
 using namespace Qt::StringLiterals;
@@ -29,7 +30,7 @@ bool isSetUp()
     if (Database::fileMissing(location.path))
         return false;
     Database db(location.path);
-    return Schema::isPresent(db) && db.first(u"select first from run"_s).text(u"first"_s) != u"1"_s;
+    return Schema::isPresent(db) && !RunFlags::wizardPending(db);
 }
 
 void showUnreachable(Prompter &prompter, const DatabaseError &error)

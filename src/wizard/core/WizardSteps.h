@@ -2,6 +2,7 @@
 
 #include "store/CompanyRecord.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <functional>
 #include <optional>
@@ -13,6 +14,8 @@ class Prompter;
 // move on; refusals and database errors are shown through the prompter.
 class WizardSteps
 {
+    Q_DECLARE_TR_FUNCTIONS(WizardSteps)
+
 public:
     WizardSteps(Database &db, Prompter &prompter) : m_db(db), m_prompter(prompter) {}
 
