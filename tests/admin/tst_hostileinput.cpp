@@ -1,6 +1,7 @@
 #include "FixedClock.h"
 #include "QuietWarnings.h"
 #include "ScriptedPrompter.h"
+#include "TableRows.h"
 #include "TestDatabase.h"
 #include "TestHome.h"
 #include "admin/core/CompanySetup.h"
@@ -167,19 +168,6 @@ void addRows(const QStringList &rowEngines, const QStringList &throughs,
     }
 }
 
-// Every row of `table`, its `columns` joined by "|".
-QStringList rows(Database &db, const QString &table, const QStringList &columns)
-{
-    QStringList all;
-    for (const SqlRow &row : db.select(u"select %1 from %2"_s.arg(columns.join(u','), table))) {
-        QStringList values;
-        for (const QString &name : columns)
-            values << row[name];
-        all << values.join(u'|');
-    }
-    return all;
-}
-
 } // namespace
 
 class TestHostileInput : public QObject
@@ -277,16 +265,17 @@ void TestHostileInput::employees()
     QVERIFY2(prompter.scriptDone(), qPrintable(prompter.pending()));
     if (stored.isNull()) {
         QCOMPARE(outcome, EmployeeManager::Outcome::Refused);
-        QVERIFY(rows(*db, u"employees"_s, {u"employee"_s}).isEmpty());
-        QVERIFY(rows(*db, u"locked"_s, {u"cardnum"_s}).isEmpty());
+        QVERIFY(rowsOf(*db, {u"employee"_s}, u"employees"_s).isEmpty());
+        QVERIFY(rowsOf(*db, {u"cardnum"_s}, u"locked"_s).isEmpty());
         return;
     }
     QCOMPARE(outcome, EmployeeManager::Outcome::Done);
     const QString name = byName ? stored : u"Ann"_s;
     const QString card = byName ? u"0042"_s : stored;
-    QCOMPARE(rows(*db, u"employees"_s, {u"employee"_s, u"cardnum"_s}),
+    QCOMPARE(rowsOf(*db, {u"employee"_s, u"cardnum"_s}, u"employees"_s, u'|'),
              QStringList{name + u'|' + card});
-    QCOMPARE(rows(*db, u"locked"_s, {u"cardnum"_s, u"locked"_s}), QStringList{card + u"|0"_s});
+    QCOMPARE(rowsOf(*db, {u"cardnum"_s, u"locked"_s}, u"locked"_s, u'|'),
+             QStringList{card + u"|0"_s});
     QCOMPARE(manager.employeeNames(), QStringList{name});
 }
 
@@ -326,7 +315,7 @@ void TestHostileInput::accounts()
 
     QVERIFY2(prompter.scriptDone(), qPrintable(prompter.pending()));
     QCOMPARE(added, !stored.isNull());
-    QCOMPARE(rows(*db, u"users"_s, {u"username"_s}),
+    QCOMPARE(rowsOf(*db, {u"username"_s}, u"users"_s),
              stored.isNull() ? QStringList() : QStringList{stored});
 }
 
@@ -355,7 +344,7 @@ void TestHostileInput::company()
     QVERIFY2(prompter.scriptDone(), qPrintable(prompter.pending()));
     QCOMPARE(saved, !stored.isNull());
     const QString expected = stored.isNull() ? u"Old"_s : stored;
-    QCOMPARE(rows(*db, u"company"_s, {u"cname"_s, u"tnum"_s, u"a1"_s, u"a2"_s, u"a3"_s}),
+    QCOMPARE(rowsOf(*db, {u"cname"_s, u"tnum"_s, u"a1"_s, u"a2"_s, u"a3"_s}, u"company"_s, u'|'),
              QStringList{QStringList(5, expected).join(u'|')});
 }
 
@@ -387,8 +376,9 @@ void TestHostileInput::breakNames()
 
     QVERIFY2(prompter.scriptDone(), qPrintable(prompter.pending()));
     QCOMPARE(applied, !stored.isNull());
-    QCOMPARE(rows(*db, u"breaksettings"_s, {u"break1"_s, u"break2"_s, u"break3"_s, u"numof"_s}),
-             QStringList{stored.isNull() ? u"-|-|-|0"_s : u"Tea|"_s + stored + u"|Lunch|3"_s});
+    QCOMPARE(
+        rowsOf(*db, {u"break1"_s, u"break2"_s, u"break3"_s, u"numof"_s}, u"breaksettings"_s, u'|'),
+        QStringList{stored.isNull() ? u"-|-|-|0"_s : u"Tea|"_s + stored + u"|Lunch|3"_s});
 }
 
 void TestHostileInput::manualTimes_data()
@@ -457,7 +447,7 @@ void TestHostileInput::manualTimes()
         request.employee = u"Ann"_s;
         request.logIn = {true, u"03/14/26"_s, time};
         ManualClocking(*db, prompter).process(request);
-        written = rows(*db, u"log"_s, {u"tm"_s}).join(u',');
+        written = rowsOf(*db, {u"tm"_s}, u"log"_s).join(u',');
     } else if (through == u"manual break entry"_s) {
         if (refused)
             prompter.expectMessage(u"Error!"_s,
@@ -472,7 +462,7 @@ void TestHostileInput::manualTimes()
         request.start = {true, time};
         const FixedClock clock;
         ManualBreakEntry(*db, prompter, clock).process(request);
-        written = rows(*db, u"breaks"_s, {u"i"_s}).join(u',');
+        written = rowsOf(*db, {u"i"_s}, u"breaks"_s).join(u',');
     } else {
         if (refused)
             prompter.expectMessage(u"Error"_s, u"Please check time values!"_s, PromptIcon::Error);
@@ -482,7 +472,7 @@ void TestHostileInput::manualTimes()
                 u"Early cut off time updated.Please restart Chronel for changes to take effect!"_s,
                 PromptIcon::Information);
         ProgramOptions(*db, prompter).updateTime(ProgramOptions::Time::EarlyCutOff, time);
-        written = rows(*db, u"settings"_s, {u"eco"_s}).join(u',');
+        written = rowsOf(*db, {u"eco"_s}, u"settings"_s).join(u',');
     }
 
     QVERIFY2(prompter.scriptDone(), qPrintable(prompter.pending()));

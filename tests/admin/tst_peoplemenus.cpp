@@ -26,8 +26,6 @@ struct Station : TestStation
 
 } // namespace
 
-Q_DECLARE_METATYPE(StationMenu::Command)
-
 class TestPeopleMenus : public QObject
 {
     Q_OBJECT
@@ -36,40 +34,9 @@ private Q_SLOTS:
     void init() { failOnUnexpectedWarnings(); }
     void cleanup() { closeModalWidgets(); }
 
-    // A command left unwired, opening without a supervisor, or opening the wrong dialog.
-    void gatedAndOpens_data();
-    void gatedAndOpens();
     // The employee chosen in one opening of the employee manager forgotten by the next.
     void chosenEmployeeOutlivesDialog();
 };
-
-void TestPeopleMenus::gatedAndOpens_data()
-{
-    QTest::addColumn<StationMenu::Command>("command");
-    QTest::addColumn<QString>("title");
-    QTest::newRow("employee manager")
-        << StationMenu::EmployeeManager << u":: Employee Manager ::"_s;
-    QTest::newRow("security manager")
-        << StationMenu::SecurityManager << u":: Security Settings ::"_s;
-}
-
-void TestPeopleMenus::gatedAndOpens()
-{
-    QFETCH(StationMenu::Command, command);
-    QFETCH(QString, title);
-    TestDatabase target(u"sqlite"_s);
-    Station station(target.location());
-    QVERIFY(station.window.action(command)->isEnabled());
-    station.prompter.expectMessage(u"Authorisation"_s,
-                                   u"Sorry you do not have access to this function"_s,
-                                   PromptIcon::Exclamation);
-    station.trigger(command);
-    QVERIFY2(station.prompter.scriptDone(), qPrintable(station.prompter.pending()));
-
-    station.logIn();
-    QCOMPARE(station.open(command), title);
-    QCOMPARE(station.prompter.seen().size(), 1);
-}
 
 void TestPeopleMenus::chosenEmployeeOutlivesDialog()
 {

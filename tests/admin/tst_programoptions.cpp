@@ -1,6 +1,7 @@
 #include "Clicks.h"
 #include "QuietWarnings.h"
 #include "ScriptedPrompter.h"
+#include "TableRows.h"
 #include "TestDatabase.h"
 #include "WhenModal.h"
 #include "admin/core/ProgramOptions.h"
@@ -41,12 +42,7 @@ QString column(Database &db, const QString &table, const QString &name)
 // The break rows as "card used1 used2 used3", sorted.
 QStringList usedBreaks(Database &db)
 {
-    QStringList rows;
-    for (const SqlRow &row : db.select(u"select employee,used1,used2,used3 from usedbreaks"_s))
-        rows << QStringList{row[u"employee"_s], row[u"used1"_s], row[u"used2"_s], row[u"used3"_s]}
-                    .join(u' ');
-    rows.sort();
-    return rows;
+    return sorted(rowsOf(db, {u"employee"_s, u"used1"_s, u"used2"_s, u"used3"_s}, u"usedbreaks"_s));
 }
 
 void setSwitches(Database &db, const Switches &switches)

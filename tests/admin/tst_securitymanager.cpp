@@ -1,6 +1,7 @@
 #include "Clicks.h"
 #include "QuietWarnings.h"
 #include "ScriptedPrompter.h"
+#include "TableRows.h"
 #include "TestDatabase.h"
 #include "WhenModal.h"
 #include "admin/core/SecurityManager.h"
@@ -61,10 +62,7 @@ QString storedPassword(Database &db, const QString &userName)
 
 QList<QStringList> allRows(Database &db)
 {
-    QList<QStringList> rows;
-    for (const SqlRow &row : db.select(u"select username,password from users"_s))
-        rows << QStringList{row[u"username"_s], row[u"password"_s]};
-    return rows;
+    return rowValues(db, {u"username"_s, u"password"_s}, u"users"_s);
 }
 
 } // namespace

@@ -38,9 +38,6 @@ private Q_SLOTS:
     void init() { failOnUnexpectedWarnings(); }
     void cleanup() { closeModalWidgets(); }
 
-    // A command that opens without a supervisor logged in.
-    void gated_data();
-    void gated();
     // A command left unwired, opening the wrong dialog, or the break clearing not
     // following the start-up switch.
     void opens_data();
@@ -49,27 +46,6 @@ private Q_SLOTS:
     // mode shown other than the one the station started in.
     void networkChangeEndsStation();
 };
-
-void TestSettingsMenus::gated_data()
-{
-    QTest::addColumn<StationMenu::Command>("command");
-    QTest::newRow("database manager") << StationMenu::DatabaseManager;
-    QTest::newRow("program options") << StationMenu::ProgramOptions;
-    QTest::newRow("network options") << StationMenu::NetworkOptions;
-}
-
-void TestSettingsMenus::gated()
-{
-    QFETCH(StationMenu::Command, command);
-    TestDatabase target(u"sqlite"_s);
-    Station station(target.location(), true, true);
-    station.prompter.expectMessage(u"Authorisation"_s,
-                                   u"Sorry you do not have access to this function"_s,
-                                   PromptIcon::Exclamation);
-    QVERIFY(station.window.action(command)->isEnabled());
-    station.trigger(command);
-    QVERIFY2(station.prompter.scriptDone(), qPrintable(station.prompter.pending()));
-}
 
 void TestSettingsMenus::opens_data()
 {

@@ -2,6 +2,7 @@
 #include "QuietWarnings.h"
 #include "RecordingMessenger.h"
 #include "ScriptedPrompter.h"
+#include "TableRows.h"
 #include "TestDatabase.h"
 #include "breaks/core/BreakAuthorization.h"
 #include "breaks/core/BreakRequest.h"
@@ -55,11 +56,7 @@ void storeGrants(Database &db, const QStringList &grants)
 // Every row of the table as "authorized card day", sorted.
 QStringList stored(Database &db)
 {
-    QStringList rows;
-    for (const SqlRow &row : db.select(u"select authorized,cardnumber,dt from \"authorization\""_s))
-        rows << row[u"authorized"_s] + u' ' + row[u"cardnumber"_s] + u' ' + row[u"dt"_s];
-    rows.sort();
-    return rows;
+    return sorted(rowsOf(db, {u"authorized"_s, u"cardnumber"_s, u"dt"_s}, u"\"authorization\""_s));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "FixedClock.h"
 #include "QuietWarnings.h"
 #include "ScriptedPrompter.h"
+#include "TableRows.h"
 #include "TestDatabase.h"
 #include "WhenModal.h"
 #include "breaks/core/ManualBreakEntry.h"
@@ -49,25 +50,15 @@ void addBreaks(Database &db, const QStringList &rows)
 
 QStringList breakRows(Database &db)
 {
-    QStringList rows;
-    const QList<SqlRow> all = db.select(u"select dt,name,i,out,locked,auth,breaknumber from "
-                                        u"breaks order by dt,name,breaknumber"_s);
-    for (const SqlRow &row : all)
-        rows << QStringList{row[u"dt"_s],     row[u"name"_s], row[u"i"_s],          row[u"out"_s],
-                            row[u"locked"_s], row[u"auth"_s], row[u"breaknumber"_s]}
-                    .join(u' ');
-    return rows;
+    return rowsOf(db,
+                  {u"dt"_s, u"name"_s, u"i"_s, u"out"_s, u"locked"_s, u"auth"_s, u"breaknumber"_s},
+                  u"breaks order by dt,name,breaknumber"_s);
 }
 
 QStringList marks(Database &db)
 {
-    QStringList rows;
-    const QList<SqlRow> all =
-        db.select(u"select employee,used1,used2,used3 from usedbreaks order by employee"_s);
-    for (const SqlRow &row : all)
-        rows << QStringList{row[u"employee"_s], row[u"used1"_s], row[u"used2"_s], row[u"used3"_s]}
-                    .join(u' ');
-    return rows;
+    return rowsOf(db, {u"employee"_s, u"used1"_s, u"used2"_s, u"used3"_s},
+                  u"usedbreaks order by employee"_s);
 }
 
 TimeEntry timeOf(const QStringList &parts)

@@ -16,17 +16,16 @@
 #include "ScriptedPrompter.h"
 #include "TestDatabase.h"
 #include "TestHome.h"
+#include "WhenModal.h"
 #include "reports/gui/ReportViewer.h"
 #include "store/Database.h"
 #include "store/Schema.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QFile>
 #include <QString>
 #include <QTest>
 #include <QTextBrowser>
-#include <QTimer>
 #include <memory>
 #include <optional>
 
@@ -130,20 +129,15 @@ public:
     static std::optional<Viewed> viewedAfterClick(QAbstractButton *run)
     {
         std::optional<Viewed> viewed;
-        bool looked = false;
-        QObject lookOut; // gone with the call, so a run that opens nothing leaves no look-out
-        QTimer::singleShot(0, &lookOut, [&] {
-            looked = true;
-            if (auto *viewer = qobject_cast<ReportViewer *>(QApplication::activeModalWidget())) {
-                const auto *browser =
-                    viewer->findChild<QTextBrowser *>(QStringLiteral("reportBrowser"));
-                viewed = Viewed{viewer->windowTitle(), browser->toPlainText()};
-                viewer->close();
-            }
-        });
-        run->click();
-        for (int wait = 0; !looked && wait < 200; ++wait)
-            QTest::qWait(10);
+        driveDialogOpenedBy([run] { run->click(); },
+                            [&](QDialog *dialog) {
+                                if (auto *viewer = qobject_cast<ReportViewer *>(dialog)) {
+                                    const auto *browser = viewer->findChild<QTextBrowser *>(
+                                        QStringLiteral("reportBrowser"));
+                                    viewed = Viewed{viewer->windowTitle(), browser->toPlainText()};
+                                    viewer->close();
+                                }
+                            });
         return viewed;
     }
 

@@ -1,6 +1,5 @@
 #include "QuietWarnings.h"
 #include "ReportFixture.h"
-#include "TestStation.h"
 #include "WhenModal.h"
 #include "platform/gui/DatePicker.h"
 #include "reports/gui/DailyReportDialog.h"
@@ -93,7 +92,6 @@ QStringList unnamedControls(QWidget &dialog)
 } // namespace
 
 Q_DECLARE_METATYPE(Report)
-Q_DECLARE_METATYPE(StationMenu::Command)
 
 class TestReportDialogs : public QObject
 {
@@ -122,9 +120,6 @@ private Q_SLOTS:
     // The individual report takes a chosen employee by card, telling two of one name
     // apart, or a typed name as it stands.
     void individualName();
-    // Each report menu command is behind the gate and opens its dialog.
-    void menuOpensDialog_data();
-    void menuOpensDialog();
 };
 
 void TestReportDialogs::dialogs_data()
@@ -338,35 +333,6 @@ void TestReportDialogs::individualName()
     name->setText(u"Nobody"_s);
     viewed = viewedAfterRun(dialog);
     QVERIFY(viewed && viewed->contains(u"Individual Report for Nobody"_s));
-}
-
-void TestReportDialogs::menuOpensDialog_data()
-{
-    QTest::addColumn<StationMenu::Command>("command");
-    QTest::addColumn<QString>("title");
-    QTest::newRow("daily") << StationMenu::DailyReport << u":: Daily Log-in and Log-out Report:"_s;
-    QTest::newRow("monthly") << StationMenu::MonthlyReport << u":: Monthly Report ::"_s;
-    QTest::newRow("individual") << StationMenu::IndividualReport << u":: Individual Report ::"_s;
-    QTest::newRow("no-clock") << StationMenu::NoClockReport << u":: No Clock in/out Report ::"_s;
-    QTest::newRow("error log") << StationMenu::ErrorLogReport << u":: Error Log Report :: "_s;
-}
-
-void TestReportDialogs::menuOpensDialog()
-{
-    QFETCH(StationMenu::Command, command);
-    QFETCH(QString, title);
-    ReportFixture fx;
-    TestStation station(fx.db());
-    station.prompter.expectMessage(u"Authorisation"_s,
-                                   u"Sorry you do not have access to this function"_s,
-                                   PromptIcon::Exclamation);
-    station.trigger(command);
-    QVERIFY2(station.prompter.scriptDone(), qPrintable(station.prompter.pending()));
-
-    station.logIn();
-    const QString shown = station.open(
-        command, [](QDialog *dialog) { QVERIFY(qobject_cast<ReportDialog *>(dialog)); });
-    QCOMPARE(shown, title);
 }
 
 QTEST_MAIN(TestReportDialogs)

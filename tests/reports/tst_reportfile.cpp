@@ -7,7 +7,6 @@
 #include "reports/gui/ReportViewer.h"
 #include "store/DatabaseError.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QImage>
 #include <QPrintDialog>
@@ -15,7 +14,6 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTextBrowser>
-#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
@@ -194,14 +192,8 @@ void TestReportFile::printButtonAsks()
     ReportViewer viewer(ReportFile::path());
     viewer.show();
     bool asked = false;
-    QTimer::singleShot(0, this, [&] {
-        auto *dialog = qobject_cast<QPrintDialog *>(QApplication::activeModalWidget());
-        asked = dialog != nullptr;
-        if (dialog)
-            dialog->reject();
-    });
-
-    viewer.findChild<QPushButton *>(u"printButton"_s)->click();
+    driveDialogOpenedBy([&] { viewer.findChild<QPushButton *>(u"printButton"_s)->click(); },
+                        [&](QDialog *dialog) { asked = qobject_cast<QPrintDialog *>(dialog); });
 
     QVERIFY(asked);
     QVERIFY(viewer.isVisible());

@@ -1,4 +1,5 @@
 #include "QuietWarnings.h"
+#include "TableRows.h"
 #include "TestDatabase.h"
 #include "TestStation.h"
 
@@ -31,10 +32,7 @@ void addAnnAndBob(Database &db)
 
 QStringList logRows(Database &db)
 {
-    QStringList rows;
-    for (const SqlRow &row : db.select(u"select employee,type from log order by id"_s))
-        rows << row[u"employee"_s] + u' ' + row[u"type"_s];
-    return rows;
+    return rowsOf(db, {u"employee"_s, u"type"_s}, u"log order by id"_s);
 }
 
 } // namespace

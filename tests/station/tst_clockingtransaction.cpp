@@ -3,6 +3,7 @@
 #include "RecordingMessenger.h"
 #include "ScriptedPrompter.h"
 #include "SilentTonePlayer.h"
+#include "TableRows.h"
 #include "TestDatabase.h"
 #include "station/core/ClockingTransaction.h"
 #include "station/core/StationContext.h"
@@ -82,21 +83,13 @@ void setUp(const QString &location, const QString &name, const QString &card, co
 // Every log row as "dt tm employee type cardnum", oldest first.
 QStringList logRows(Database &db)
 {
-    QStringList rows;
-    for (const SqlRow &row :
-         db.select(u"select dt,tm,employee,type,cardnum from log order by id"_s))
-        rows << QStringList{row[u"dt"_s], row[u"tm"_s], row[u"employee"_s], row[u"type"_s],
-                            row[u"cardnum"_s]}
-                    .join(u' ');
-    return rows;
+    return rowsOf(db, {u"dt"_s, u"tm"_s, u"employee"_s, u"type"_s, u"cardnum"_s},
+                  u"log order by id"_s);
 }
 
 QStringList logTypes(Database &db)
 {
-    QStringList types;
-    for (const SqlRow &row : db.select(u"select type from log order by id"_s))
-        types << row[u"type"_s];
-    return types;
+    return rowsOf(db, {u"type"_s}, u"log order by id"_s);
 }
 
 QString stateOf(Database &db, const QString &card)
@@ -107,19 +100,12 @@ QString stateOf(Database &db, const QString &card)
 // Done-for-the-day rows as "dt cardnum completed".
 QStringList completedRows(Database &db)
 {
-    QStringList rows;
-    for (const SqlRow &row : db.select(u"select dt,cardnum,completed from allloggedin"_s))
-        rows << row[u"dt"_s] + u' ' + row[u"cardnum"_s] + u' ' + row[u"completed"_s];
-    return rows;
+    return rowsOf(db, {u"dt"_s, u"cardnum"_s, u"completed"_s}, u"allloggedin"_s);
 }
 
 QStringList errorRows(Database &db)
 {
-    QStringList rows;
-    for (const SqlRow &row : db.select(u"select tm,dt,reason,sent from errorlog order by id"_s))
-        rows << QStringList{row[u"tm"_s], row[u"dt"_s], row[u"reason"_s], row[u"sent"_s]}.join(
-            u'|');
-    return rows;
+    return rowsOf(db, {u"tm"_s, u"dt"_s, u"reason"_s, u"sent"_s}, u"errorlog order by id"_s, u'|');
 }
 
 QString eauth(Database &db)

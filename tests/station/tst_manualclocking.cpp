@@ -2,6 +2,7 @@
 #include "FixedClock.h"
 #include "QuietWarnings.h"
 #include "ScriptedPrompter.h"
+#include "TableRows.h"
 #include "TestDatabase.h"
 #include "platform/gui/DatePicker.h"
 #include "platform/gui/TimeField.h"
@@ -36,14 +37,8 @@ void addStaff(Database &db)
 // The log as "type dt tm employee cardnum", in the order written.
 QStringList logRows(Database &db)
 {
-    QStringList rows;
-    const QList<SqlRow> all =
-        db.select(u"select type,dt,tm,employee,cardnum from log order by id"_s);
-    for (const SqlRow &row : all)
-        rows << QStringList{row[u"type"_s], row[u"dt"_s], row[u"tm"_s], row[u"employee"_s],
-                            row[u"cardnum"_s]}
-                    .join(u' ');
-    return rows;
+    return rowsOf(db, {u"type"_s, u"dt"_s, u"tm"_s, u"employee"_s, u"cardnum"_s},
+                  u"log order by id"_s);
 }
 
 TimeEntry timeOf(const QStringList &parts)

@@ -3,6 +3,7 @@
 #include "RecordingMessenger.h"
 #include "ScriptedPrompter.h"
 #include "SilentTonePlayer.h"
+#include "TableRows.h"
 #include "TestDatabase.h"
 #include "station/core/ClockingTransaction.h"
 #include "station/core/StationContext.h"
@@ -65,10 +66,7 @@ private:
 
 QStringList logTypes(Database &db)
 {
-    QStringList types;
-    for (const SqlRow &row : db.select(u"select type from log order by id"_s))
-        types << row[u"type"_s];
-    return types;
+    return rowsOf(db, {u"type"_s}, u"log order by id"_s);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "QuietWarnings.h"
 #include "RecordingMessenger.h"
 #include "SilentTonePlayer.h"
+#include "TableRows.h"
 #include "TestDatabase.h"
 #include "breaks/core/BreakRecording.h"
 #include "breaks/core/ManualBreakEntry.h"
@@ -73,14 +74,6 @@ StartupValues stationValues()
     values.numberOfBreaks = 2;
     values.breakNames = {u"Lunch"_s, u"Tea"_s, u"-"_s};
     return values;
-}
-
-QStringList rows(Database &db, const QString &sql)
-{
-    QStringList found;
-    for (const SqlRow &row : db.select(sql))
-        found << row[u"a"_s] + u' ' + row[u"b"_s];
-    return found;
 }
 
 // What station A does while its transaction is open.
@@ -257,9 +250,9 @@ void TestOverlappingStations::overlap()
     overlap.finish();
 
     QCOMPARE(prompter.shown(), shown);
-    QCOMPARE(rows(stationA, u"select type as a, cardnum as b from log order by id"_s), clockings);
-    QCOMPARE(rows(stationA, u"select i as a, out as b from breaks"_s), breaks);
-    QCOMPARE(rows(stationA, u"select employee as a, used1 as b from usedbreaks"_s), marks);
+    QCOMPARE(rowsOf(stationA, {u"type"_s, u"cardnum"_s}, u"log order by id"_s), clockings);
+    QCOMPARE(rowsOf(stationA, {u"i"_s, u"out"_s}, u"breaks"_s), breaks);
+    QCOMPARE(rowsOf(stationA, {u"employee"_s, u"used1"_s}, u"usedbreaks"_s), marks);
 }
 
 QTEST_GUILESS_MAIN(TestOverlappingStations)

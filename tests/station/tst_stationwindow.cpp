@@ -12,7 +12,6 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
-#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
@@ -387,22 +386,17 @@ void TestStationWindow::aboutShowsVersion()
     StationWindow window(clock, prompter);
     window.show();
 
-    bool shown = false;
     QString title;
     QString text;
-    QTimer::singleShot(0, &window, [&] {
-        QWidget *box = QApplication::activeModalWidget();
-        shown = box && box != &window;
-        if (!shown)
-            return;
-        title = box->windowTitle();
-        const QList<QLabel *> labels = box->findChildren<QLabel *>();
-        for (const QLabel *label : labels)
-            text += label->text();
-        box->close();
-    });
     // The box is modal: by the time the trigger returns it has been shown and closed.
-    window.action(StationMenu::About)->trigger();
+    const bool shown =
+        driveDialogOpenedBy([&] { window.action(StationMenu::About)->trigger(); },
+                            [&](QDialog *box) {
+                                title = box->windowTitle();
+                                for (const QLabel *label : box->findChildren<QLabel *>())
+                                    text += label->text();
+                                box->close();
+                            });
     QVERIFY(shown);
 
     QCOMPARE(title, u":: About Chronel 1.3 ::"_s);

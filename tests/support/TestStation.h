@@ -16,7 +16,6 @@
 #include <QDialog>
 #include <QObject>
 #include <QString>
-#include <QTimer>
 #include <functional>
 #include <memory>
 
@@ -51,15 +50,12 @@ public:
     QString open(StationMenu::Command command, const std::function<void(QDialog *)> &drive = {})
     {
         QString title;
-        QObject lookOut; // a command that opens no dialog leaves no look-out behind
-        QTimer::singleShot(0, &lookOut, [&] {
-            driveModalDialog([&](QDialog *dialog) {
-                title = dialog->windowTitle();
-                if (drive)
-                    drive(dialog);
-            });
-        });
-        trigger(command);
+        driveDialogOpenedBy([&] { trigger(command); },
+                            [&](QDialog *dialog) {
+                                title = dialog->windowTitle();
+                                if (drive)
+                                    drive(dialog);
+                            });
         return title;
     }
 

@@ -15,9 +15,11 @@
 
 // Runs `drive` on the modal dialog that `opened` accepts as soon as it is open, then
 // closes it if `drive` left it open (a failed check), so no test can hang on it. Gives up
-// after about five seconds; the test then fails on what `drive` should have done.
+// after about five seconds and runs `gaveUp`, if given; the test then fails on what
+// `drive` should have done.
 inline void whenModal(QObject *context, std::function<bool(QWidget *)> opened,
-                      std::function<void(QWidget *)> drive, int triesLeft = 500)
+                      std::function<void(QWidget *)> drive, std::function<void()> gaveUp = {},
+                      int triesLeft = 500)
 {
     QTimer::singleShot(10, context, [=] {
         QPointer<QWidget> modal = QApplication::activeModalWidget();
@@ -26,7 +28,9 @@ inline void whenModal(QObject *context, std::function<bool(QWidget *)> opened,
             if (modal && modal->isVisible())
                 modal->close();
         } else if (triesLeft > 0) {
-            whenModal(context, opened, drive, triesLeft - 1);
+            whenModal(context, opened, drive, gaveUp, triesLeft - 1);
+        } else if (gaveUp) {
+            gaveUp();
         }
     });
 }
@@ -42,6 +46,19 @@ inline bool driveModalDialog(const std::function<void(QDialog *)> &drive)
     if (dialog && dialog->isVisible())
         dialog->reject();
     return true;
+}
+
+// Runs `act`, which may open a modal dialog, and `drive` on the dialog it opens, as soon
+// as it is open; the dialog is rejected afterwards if `drive` left it open. False when
+// `act` opened none.
+inline bool driveDialogOpenedBy(const std::function<void()> &act,
+                                const std::function<void(QDialog *)> &drive)
+{
+    bool opened = false;
+    QObject lookOut; // a call that opens no dialog leaves no look-out behind
+    QTimer::singleShot(0, &lookOut, [&] { opened = driveModalDialog(drive); });
+    act();
+    return opened;
 }
 
 // Runs `drive` on the dialog that the call made next opens, as soon as its event loop

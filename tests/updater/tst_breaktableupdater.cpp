@@ -1,5 +1,6 @@
 #include "QuietWarnings.h"
 #include "ScriptedPrompter.h"
+#include "TableRows.h"
 #include "TestDatabase.h"
 #include "TestHome.h"
 #include "store/Database.h"
@@ -56,18 +57,9 @@ const Schema::Table &tableNamed(const QString &name)
 QList<QStringList> rowsOf(Database &db, const QString &name)
 {
     const Schema::Table &table = tableNamed(name);
-    QList<QStringList> rows;
     if (!db.hasTable(name))
-        return rows;
-    const QList<SqlRow> all = db.select(
-        u"select %1 from %2"_s.arg(table.columns.join(u','), Schema::sqlName(table.name)));
-    for (const SqlRow &row : all) {
-        QStringList values;
-        for (const QString &column : table.columns)
-            values << row[column];
-        rows << values;
-    }
-    return rows;
+        return {};
+    return rowValues(db, table.columns, Schema::sqlName(table.name));
 }
 
 QStringList presentBreakTables(Database &db)

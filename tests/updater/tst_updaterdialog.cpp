@@ -9,7 +9,6 @@
 #include "updater/core/BreakTableUpdater.h"
 #include "updater/gui/UpdaterDialog.h"
 
-#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,7 +16,6 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
-#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
@@ -105,14 +103,15 @@ void TestUpdaterDialog::aboutBox()
     QVERIFY(!about->autoDefault());
     QString title;
     QString text;
-    QTimer::singleShot(0, this, [&] {
-        auto *box = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-        QVERIFY(box && box != &dialog);
-        title = box->windowTitle();
-        text = box->findChild<QLabel *>(u"aboutText"_s)->text();
-        box->accept();
-    });
-    QTest::mouseClick(about, Qt::LeftButton);
+    const bool opened =
+        driveDialogOpenedBy([about] { QTest::mouseClick(about, Qt::LeftButton); },
+                            [&](QDialog *box) {
+                                QVERIFY(box != &dialog);
+                                title = box->windowTitle();
+                                text = box->findChild<QLabel *>(u"aboutText"_s)->text();
+                                box->accept();
+                            });
+    QVERIFY(opened);
     QCOMPARE(title, u"About Updater"_s);
     QCOMPARE(text, u"Updater Version 1.3"_s);
     QVERIFY(dialog.isVisible());

@@ -10,14 +10,12 @@
 #include "wizard/gui/WelcomePage.h"
 
 #include <QApplication>
-#include <QDeadlineTimer>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 #include <functional>
 #include <memory>
 
@@ -38,26 +36,19 @@ class PageDriver : public QObject
 public:
     void onPage(const QString &title, std::function<void(QDialog *)> step)
     {
-        poll(title, std::move(step), QDeadlineTimer(5000));
+        whenModal(
+            this,
+            [title](QWidget *modal) {
+                return qobject_cast<QDialog *>(modal) && modal->windowTitle() == title;
+            },
+            [step = std::move(step)](QWidget *modal) { step(static_cast<QDialog *>(modal)); },
+            [this, title] {
+                missed << title;
+                closeModalWidgets();
+            });
     }
 
     QStringList missed;
-
-private:
-    void poll(const QString &title, std::function<void(QDialog *)> step, QDeadlineTimer deadline)
-    {
-        QTimer::singleShot(5, this, [this, title, step = std::move(step), deadline] {
-            auto *page = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-            if (page && page->windowTitle() == title) {
-                step(page);
-            } else if (deadline.hasExpired()) {
-                missed << title;
-                closeModalWidgets();
-            } else {
-                poll(title, step, deadline);
-            }
-        });
-    }
 };
 
 void typeInto(QWidget *page, const QString &fieldName, const QString &text)

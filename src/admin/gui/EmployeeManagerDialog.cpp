@@ -3,12 +3,12 @@
 #include "platform/gui/DialogButton.h"
 #include "platform/gui/FormField.h"
 #include "platform/gui/NameListWidget.h"
+#include "platform/gui/PictureFrame.h"
 #include "store/ReportedErrors.h"
 
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
@@ -28,14 +28,7 @@ EmployeeManagerDialog::EmployeeManagerDialog(Database &db, Prompter &prompter,
     m_employees->setObjectName(u"employeeList"_s);
     connect(m_employees, &NameListWidget::nameChosen, this, &EmployeeManagerDialog::showChosen);
 
-    auto *picture = new QLabel(group);
-    picture->setPixmap(QPixmap(u":/chronel/chronel.png"_s));
-    picture->setAlignment(Qt::AlignTop);
-
-    auto *groupLayout = new QHBoxLayout(group);
-    groupLayout->addWidget(picture);
-    groupLayout->addWidget(m_employees, 1);
-    groupLayout->addWidget(buildDetailsGroup(), 1);
+    PictureFrame::lay(group, m_employees)->addWidget(buildDetailsGroup(), 1);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(group);

@@ -2,6 +2,7 @@
 
 #include "admin/gui/WorkSettingsGroup.h"
 #include "platform/gui/DialogButton.h"
+#include "platform/gui/PictureFrame.h"
 #include "platform/gui/TimeField.h"
 
 #include <QCheckBox>
@@ -129,12 +130,7 @@ QWidget *ProgramOptionsDialog::buildAddressGroup(const ProgramOptions::Stored &s
     form->addRow(buttons);
     addSendersRow(group, form, stored.breakRequestSenders);
 
-    auto *picture = new QLabel(group);
-    picture->setPixmap(QPixmap(u":/chronel/chronel.png"_s));
-    picture->setAlignment(Qt::AlignTop);
-    auto *layout = new QHBoxLayout(group);
-    layout->addWidget(picture);
-    layout->addLayout(form, 1);
+    PictureFrame::lay(group, form);
     return group;
 }
 

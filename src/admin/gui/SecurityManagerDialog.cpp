@@ -4,12 +4,12 @@
 #include "platform/gui/DialogButton.h"
 #include "platform/gui/FormField.h"
 #include "platform/gui/NameListWidget.h"
+#include "platform/gui/PictureFrame.h"
 #include "store/ReportedErrors.h"
 
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -28,14 +28,7 @@ SecurityManagerDialog::SecurityManagerDialog(Database &db, Prompter &prompter, Q
     auto *listLayout = new QVBoxLayout(listGroup);
     listLayout->addWidget(m_users);
 
-    auto *picture = new QLabel(group);
-    picture->setPixmap(QPixmap(u":/chronel/chronel.png"_s));
-    picture->setAlignment(Qt::AlignTop);
-
-    auto *groupLayout = new QHBoxLayout(group);
-    groupLayout->addWidget(picture);
-    groupLayout->addWidget(listGroup, 1);
-    groupLayout->addWidget(buildOptionsGroup(), 1);
+    PictureFrame::lay(group, listGroup)->addWidget(buildOptionsGroup(), 1);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(group);

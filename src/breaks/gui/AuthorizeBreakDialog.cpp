@@ -3,12 +3,11 @@
 #include "platform/gui/DialogButton.h"
 #include "platform/gui/FormField.h"
 #include "platform/gui/NameListWidget.h"
+#include "platform/gui/PictureFrame.h"
 #include "store/ReportedErrors.h"
 
 #include <QFormLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -39,12 +38,7 @@ AuthorizeBreakDialog::AuthorizeBreakDialog(Database &db, Prompter &prompter, con
     groupLayout->addLayout(form);
     groupLayout->addWidget(button, 0, Qt::AlignRight);
 
-    auto *icon = new QLabel(this);
-    icon->setPixmap(QPixmap(u":/chronel/log-area.png"_s));
-    icon->setAlignment(Qt::AlignTop);
-    auto *layout = new QHBoxLayout(this);
-    layout->addWidget(icon);
-    layout->addWidget(group, 1);
+    PictureFrame::lay(this, group, PictureFrame::Picture::LogArea);
     // The employee chosen at an earlier opening is still the one a grant goes to.
     showChoice();
 }

@@ -2,12 +2,11 @@
 
 #include "breaks/gui/ManualBreakAuthorizationDialog.h"
 #include "platform/gui/DialogButton.h"
+#include "platform/gui/PictureFrame.h"
 #include "store/StartupValues.h"
 
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
@@ -45,10 +44,6 @@ BreakDialog::BreakDialog(const BreakContext &context, const QString &employee, c
 QWidget *BreakDialog::buildOptionsGroup()
 {
     auto *group = new QGroupBox(tr("Options"), this);
-    auto *picture = new QLabel(group);
-    picture->setPixmap(QPixmap(u":/chronel/chronel.png"_s));
-    picture->setAlignment(Qt::AlignTop);
-
     m_send = DialogButton::create(tr("Send Authorization Request"), u"sendRequestButton"_s, group);
     connect(m_send, &QPushButton::clicked, this, &BreakDialog::sendRequest);
     m_manual =
@@ -75,9 +70,7 @@ QWidget *BreakDialog::buildOptionsGroup()
     controls->addWidget(m_manual);
     controls->addWidget(m_cardField);
     controls->addWidget(logArea);
-    auto *layout = new QHBoxLayout(group);
-    layout->addWidget(picture);
-    layout->addLayout(controls, 1);
+    PictureFrame::lay(group, controls);
     return group;
 }
 

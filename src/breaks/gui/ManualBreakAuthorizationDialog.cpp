@@ -2,11 +2,10 @@
 
 #include "platform/gui/DialogButton.h"
 #include "platform/gui/FormField.h"
+#include "platform/gui/PictureFrame.h"
 
 #include <QFormLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -31,12 +30,7 @@ ManualBreakAuthorizationDialog::ManualBreakAuthorizationDialog(Database &db, Pro
     connect(button, &QPushButton::clicked, this, &ManualBreakAuthorizationDialog::authorize);
     form->addRow(button);
 
-    auto *icon = new QLabel(this);
-    icon->setPixmap(QPixmap(u":/chronel/log-area.png"_s));
-    icon->setAlignment(Qt::AlignTop);
-    auto *layout = new QHBoxLayout(this);
-    layout->addWidget(icon);
-    layout->addWidget(group, 1);
+    PictureFrame::lay(this, group, PictureFrame::Picture::LogArea);
 }
 
 bool ManualBreakAuthorizationDialog::run(Database &db, Prompter &prompter, const Clock &clock,

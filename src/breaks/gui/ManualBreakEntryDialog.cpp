@@ -4,6 +4,7 @@
 #include "platform/gui/DatePicker.h"
 #include "platform/gui/DialogButton.h"
 #include "platform/gui/NameListWidget.h"
+#include "platform/gui/PictureFrame.h"
 #include "platform/gui/TimeField.h"
 #include "store/ReportedErrors.h"
 #include "store/StartupValues.h"
@@ -58,13 +59,8 @@ ManualBreakEntryDialog::ManualBreakEntryDialog(Database &db, Prompter &prompter,
         }
     });
 
-    auto *picture = new QLabel(group);
-    picture->setPixmap(QPixmap(u":/chronel/chronel.png"_s)
-                           .scaled(48, 48, Qt::KeepAspectRatio, Qt::SmoothTransformation));
-    picture->setAlignment(Qt::AlignTop);
-
     auto *top = new QHBoxLayout;
-    top->addWidget(picture);
+    top->addWidget(PictureFrame::picture(group, PictureFrame::Picture::Logo, 48));
     top->addWidget(m_employees, 1);
     auto *bottom = new QHBoxLayout;
     bottom->addStretch();

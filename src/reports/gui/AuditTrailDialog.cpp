@@ -3,6 +3,7 @@
 #include "platform/core/Clock.h"
 #include "platform/gui/DatePicker.h"
 #include "platform/gui/DialogButton.h"
+#include "platform/gui/PictureFrame.h"
 #include "reports/gui/ReportViewer.h"
 #include "store/AuditTrail.h"
 
@@ -44,9 +45,7 @@ AuditTrailDialog::AuditTrailDialog(Database &db, Prompter &prompter, const Clock
     auto *column = new QVBoxLayout;
     column->addWidget(box);
     column->addLayout(buttons);
-    auto *layout = new QHBoxLayout(this);
-    layout->addWidget(makePicture());
-    layout->addLayout(column, 1);
+    PictureFrame::lay(this, column);
 }
 
 void AuditTrailDialog::run(Database &db, Prompter &prompter, const Clock &clock, QWidget *parent)

@@ -2,12 +2,12 @@
 
 #include "platform/core/Clock.h"
 #include "platform/gui/DatePicker.h"
+#include "platform/gui/PictureFrame.h"
 #include "store/StartupValues.h"
 
 #include <QCheckBox>
 #include <QFormLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -46,9 +46,7 @@ DailyReportDialog::DailyReportDialog(Database &db, Prompter &prompter, const Clo
     detailsLayout->addWidget(optionsBox);
     detailsLayout->addWidget(runButton, 0, Qt::AlignRight);
 
-    auto *layout = new QHBoxLayout(this);
-    layout->addWidget(makePicture());
-    layout->addWidget(details, 1);
+    PictureFrame::lay(this, details);
 }
 
 void DailyReportDialog::run(Database &db, Prompter &prompter, const Clock &clock,

@@ -2,13 +2,12 @@
 
 #include "platform/core/Clock.h"
 #include "platform/gui/DatePicker.h"
+#include "platform/gui/PictureFrame.h"
 #include "store/ReportedErrors.h"
 
 #include <QCheckBox>
 #include <QFormLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -38,9 +37,7 @@ EarlyLateLeaversDialog::EarlyLateLeaversDialog(Database &db, Prompter &prompter,
     groups->addWidget(range);
     groups->addWidget(kinds);
     groups->addWidget(runButton, 0, Qt::AlignRight);
-    auto *layout = new QHBoxLayout(this);
-    layout->addWidget(makePicture());
-    layout->addLayout(groups, 1);
+    PictureFrame::lay(this, groups);
 }
 
 void EarlyLateLeaversDialog::run(Database &db, Prompter &prompter, const Clock &clock,

@@ -3,11 +3,10 @@
 #include "platform/core/Clock.h"
 #include "platform/gui/DatePicker.h"
 #include "platform/gui/NameListWidget.h"
+#include "platform/gui/PictureFrame.h"
 
 #include <QFormLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -32,9 +31,7 @@ EmployeePeriodDialog::EmployeePeriodDialog(const QString &title, const QString &
     auto *column = new QVBoxLayout;
     column->addWidget(group, 1);
     column->addWidget(makeRunButton(runCaption, [this] { return runReport(); }), 0, Qt::AlignRight);
-    auto *layout = new QHBoxLayout(this);
-    layout->addWidget(makePicture());
-    layout->addLayout(column, 1);
+    PictureFrame::lay(this, column);
 }
 
 void EmployeePeriodDialog::setEmployees(const QList<NameList::Employee> &employees)

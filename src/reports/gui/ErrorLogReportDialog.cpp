@@ -2,9 +2,9 @@
 
 #include "platform/core/Clock.h"
 #include "platform/gui/DatePicker.h"
+#include "platform/gui/PictureFrame.h"
 
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -24,9 +24,7 @@ ErrorLogReportDialog::ErrorLogReportDialog(Database &db, Prompter &prompter, con
         makeRunButton(tr("Run Report!"), [this] { return m_report.run(m_date->date()); }), 0,
         Qt::AlignRight);
 
-    auto *layout = new QHBoxLayout(this);
-    layout->addWidget(makePicture());
-    layout->addWidget(dateBox, 1);
+    PictureFrame::lay(this, dateBox);
 }
 
 void ErrorLogReportDialog::run(Database &db, Prompter &prompter, const Clock &clock,

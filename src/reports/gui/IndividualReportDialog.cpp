@@ -3,11 +3,13 @@
 #include "platform/core/Clock.h"
 #include "platform/gui/DatePicker.h"
 #include "platform/gui/NameListWidget.h"
+#include "platform/gui/PictureFrame.h"
 #include "store/ReportedErrors.h"
 
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -44,7 +46,7 @@ IndividualReportDialog::IndividualReportDialog(Database &db, Prompter &prompter,
     auto *column = new QVBoxLayout;
     column->addLayout(dates);
     column->addStretch();
-    column->addWidget(makePicture(), 0, Qt::AlignCenter);
+    column->addWidget(PictureFrame::picture(this), 0, Qt::AlignCenter);
     column->addWidget(
         makeRunButton(tr("Run the Report!"), [this] { return m_report.run(options()); }));
 

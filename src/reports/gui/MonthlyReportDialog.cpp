@@ -2,11 +2,11 @@
 
 #include "platform/core/Clock.h"
 #include "platform/gui/DatePicker.h"
+#include "platform/gui/PictureFrame.h"
 
 #include <QCheckBox>
 #include <QFormLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -41,9 +41,7 @@ MonthlyReportDialog::MonthlyReportDialog(Database &db, Prompter &prompter, const
     column->addWidget(makeRunButton(tr("Run Report!"), [this] { return m_report.run(options()); }),
                       0, Qt::AlignRight);
 
-    auto *layout = new QHBoxLayout(this);
-    layout->addWidget(makePicture());
-    layout->addLayout(column, 1);
+    PictureFrame::lay(this, column);
 }
 
 void MonthlyReportDialog::run(Database &db, Prompter &prompter, const Clock &clock, QWidget *parent)

@@ -4,6 +4,7 @@
 #include "platform/core/Prompter.h"
 #include "platform/gui/DatePicker.h"
 #include "platform/gui/DialogButton.h"
+#include "platform/gui/PictureFrame.h"
 #include "reports/core/ReportMessages.h"
 #include "store/ReportedErrors.h"
 
@@ -12,7 +13,6 @@
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -52,9 +52,7 @@ PayrollExportDialog::PayrollExportDialog(Database &db, Prompter &prompter, const
     auto *column = new QVBoxLayout;
     column->addWidget(group, 1);
     column->addWidget(exportButton, 0, Qt::AlignRight);
-    auto *layout = new QHBoxLayout(this);
-    layout->addWidget(makePicture());
-    layout->addLayout(column, 1);
+    PictureFrame::lay(this, column);
 }
 
 void PayrollExportDialog::run(Database &db, Prompter &prompter, const Clock &clock, QWidget *parent)

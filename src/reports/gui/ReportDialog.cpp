@@ -6,7 +6,6 @@
 #include "reports/gui/ReportViewer.h"
 
 #include <QFormLayout>
-#include <QLabel>
 #include <QPushButton>
 
 using namespace Qt::StringLiterals;
@@ -39,12 +38,4 @@ QPushButton *ReportDialog::makeRunButton(const QString &caption, std::function<b
             ReportViewer::view(ReportFile::path(), this);
     });
     return button;
-}
-
-QWidget *ReportDialog::makePicture()
-{
-    auto *picture = new QLabel(this);
-    picture->setPixmap(QPixmap(u":/chronel/chronel.png"_s));
-    picture->setAlignment(Qt::AlignTop);
-    return picture;
 }

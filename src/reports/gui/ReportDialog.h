@@ -31,6 +31,4 @@ protected:
 
     // The button never answers Enter: in a report dialog Enter does nothing.
     QPushButton *makeRunButton(const QString &caption, std::function<bool()> writeReport);
-    // The decorative picture at the dialog's side.
-    QWidget *makePicture();
 };

@@ -1,12 +1,11 @@
 #include "station/gui/LoginDialog.h"
 
 #include "platform/gui/DialogButton.h"
+#include "platform/gui/PictureFrame.h"
 #include "station/core/SupervisorLogin.h"
 
 #include <QFormLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -35,12 +34,7 @@ LoginDialog::LoginDialog(SupervisorLogin &login, QWidget *parent) : QDialog(pare
     connect(button, &QPushButton::clicked, this, &LoginDialog::logIn);
     form->addRow(button);
 
-    auto *icon = new QLabel(this);
-    icon->setPixmap(QPixmap(u":/chronel/log-area.png"_s));
-    icon->setAlignment(Qt::AlignTop);
-    auto *layout = new QHBoxLayout(this);
-    layout->addWidget(icon);
-    layout->addWidget(group, 1);
+    PictureFrame::lay(this, group, PictureFrame::Picture::LogArea);
 }
 
 void LoginDialog::logIn()

@@ -5,13 +5,13 @@
 
 #include "platform/core/Clock.h"
 #include "platform/gui/DatePicker.h"
+#include "platform/gui/PictureFrame.h"
 #include "platform/gui/TimeField.h"
 #include "store/ReportedErrors.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -24,10 +24,6 @@ ManualClockingDialog::ManualClockingDialog(Database &db, Prompter &prompter, con
 {
     setWindowTitle(tr(":: Manual Log In/Out ::"));
 
-    auto *picture = new QLabel(this);
-    picture->setPixmap(QPixmap(u":/chronel/chronel.png"_s));
-    picture->setAlignment(Qt::AlignTop);
-
     m_process = DialogButton::create(tr("Process!"), u"processButton"_s, this);
     m_process->setFlat(true);
     connect(m_process, &QPushButton::clicked, this, &ManualClockingDialog::process);
@@ -37,9 +33,7 @@ ManualClockingDialog::ManualClockingDialog(Database &db, Prompter &prompter, con
     groups->addWidget(buildOptionsGroup(prompter, clock));
     groups->addWidget(m_process, 0, Qt::AlignRight);
 
-    auto *layout = new QHBoxLayout(this);
-    layout->addWidget(picture);
-    layout->addLayout(groups, 1);
+    PictureFrame::lay(this, groups);
 }
 
 void ManualClockingDialog::run(Database &db, Prompter &prompter, const Clock &clock,
