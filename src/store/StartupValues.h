@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+class Database;
+
 // Settings the station reads once at start and keeps for the whole run: a change in
 // the options takes effect at the next start.
 struct StartupValues
@@ -21,6 +23,9 @@ struct StartupValues
     static constexpr int defaultSupervisorIdleMinutes = 10;
     // The hosts whose break requests are shown: options, StationOptions::breakRequestSenders.
     QString breakRequestSenders;
+
+    // Reads the values as the station starts with them. Throws DatabaseError.
+    static StartupValues read(Database &db);
 
     bool confirmationOn() const { return confirmation == QLatin1String("1"); }
     bool breaksOn() const { return enableBreaks == QLatin1String("1"); }

@@ -9,7 +9,6 @@
 #include "store/PrivateFiles.h"
 #include "store/ReportedErrors.h"
 #include "store/Schema.h"
-#include "store/StationOptions.h"
 #include "store/Transaction.h"
 
 #include <QObject>
@@ -87,21 +86,5 @@ StationStartup::Outcome StationStartup::askForWizard()
 
 void StationStartup::readValues()
 {
-    const SqlRow settings = m_db->first(u"select ali,alo,ipadd from settings"_s);
-    m_values.autoLogInTime = settings[u"ali"_s];
-    m_values.autoLogOutTime = settings[u"alo"_s];
-    m_values.managerAddress = settings[u"ipadd"_s];
-
-    m_values.confirmation = m_db->first(u"select active from con"_s)[u"active"_s];
-
-    const SqlRow breaks = m_db->first(
-        u"select enablebreaks,enableauth,numof,break1,break2,break3 from breaksettings"_s);
-    m_values.enableBreaks = breaks[u"enablebreaks"_s];
-    m_values.enableAuth = breaks[u"enableauth"_s];
-    m_values.numberOfBreaks = breaks[u"numof"_s];
-    m_values.breakNames = {breaks[u"break1"_s], breaks[u"break2"_s], breaks[u"break3"_s]};
-
-    m_values.supervisorIdleMinutes = StationOptions(*m_db).number(
-        StationOptions::supervisorIdleMinutes, StartupValues::defaultSupervisorIdleMinutes);
-    m_values.breakRequestSenders = StationOptions(*m_db).text(StationOptions::breakRequestSenders);
+    m_values = StartupValues::read(*m_db);
 }
