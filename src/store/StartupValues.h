@@ -7,6 +7,8 @@
 #include <QTime>
 #include <optional>
 
+class Database;
+
 // Settings the station reads once at start and keeps for the whole run: a change in
 // the options takes effect at the next start.
 struct StartupValues
@@ -27,6 +29,9 @@ struct StartupValues
     static constexpr int defaultSupervisorIdleMinutes = 10;
     // The hosts whose break requests are shown: options, StationOptions::breakRequestSenders.
     QString breakRequestSenders;
+
+    // Reads the values as the station starts with them. Throws DatabaseError.
+    static StartupValues read(Database &db);
 
     bool breaksOn() const { return breaks == StationSettings::Switch::On; }
     int breaksPerDay() const { return numberOfBreaks; }

@@ -21,7 +21,7 @@ QList<NameList::Employee> BreakOccurrenceReport::employees()
     return NameList::employeesWithCards(m_db);
 }
 
-bool BreakOccurrenceReport::run(const Options &options)
+bool BreakOccurrenceReport::run(const Options &options, const ReportFile::Target &target)
 {
     if (options.cardNumber.isEmpty()) {
         ReportMessages::refuse(
@@ -31,7 +31,7 @@ bool BreakOccurrenceReport::run(const Options &options)
     // Checked before the file is opened, so a failure leaves the last page intact.
     if (!stillEmployed(options))
         return false;
-    return ReportFile::write(m_prompter, [&](ReportPage &page) {
+    return ReportFile::write(m_prompter, target, [&](ReportPage &page) {
         const BreakOccurrences found = occurrences(options.cardNumber, options);
         const QString subject =
             options.employee + u" for "_s + ReportDates::periodText(options.start, options.end);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "reports/core/ReportFile.h"
 #include "store/NameList.h"
 
 #include <QDate>
@@ -34,7 +35,7 @@ public:
     QList<NameList::Employee> employees();
 
     // Checks the options and writes the page; true when it is ready for the viewer.
-    bool run(const Options &options);
+    bool run(const Options &options, const ReportFile::Target &target = {});
 
 private:
     bool stillEmployed(const Options &options);

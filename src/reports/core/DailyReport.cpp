@@ -13,7 +13,7 @@
 
 using namespace Qt::StringLiterals;
 
-bool DailyReport::run(const Options &options)
+bool DailyReport::run(const Options &options, const ReportFile::Target &target)
 {
     if (!options.logIns && !options.logOuts) {
         ReportMessages::refuse(m_prompter,
@@ -21,7 +21,7 @@ bool DailyReport::run(const Options &options)
         return false;
     }
     const QString date = Clock::dateText(options.date);
-    return ReportFile::write(m_prompter, [&](ReportPage &page) {
+    return ReportFile::write(m_prompter, target, [&](ReportPage &page) {
         ReportParts::opening(page, m_db, u"::Daily Report for "_s + date + u"::"_s,
                              u"Daily Report for the "_s + date);
         // With both lists an empty one is still shown; a single list stops at no rows.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "reports/core/ReportFile.h"
+
 #include <QDate>
 #include <QString>
 #include <QStringList>
@@ -29,7 +31,7 @@ public:
     }
 
     // True when the page was written whole and can be viewed.
-    bool run(const Options &options);
+    bool run(const Options &options, const ReportFile::Target &target = {});
 
 private:
     bool writeLogSection(ReportPage &page, const QString &type, const QString &date,

@@ -19,7 +19,7 @@ void EarlyLateLeaversReport::loadCutOffs()
     m_lateCutOff = times.lateCutOff;
 }
 
-bool EarlyLateLeaversReport::run(const Options &options)
+bool EarlyLateLeaversReport::run(const Options &options, const ReportFile::Target &target)
 {
     if (!options.early && !options.late) {
         ReportMessages::refuse(m_prompter, QObject::tr("Please select a Leaver type"));
@@ -34,7 +34,7 @@ bool EarlyLateLeaversReport::run(const Options &options)
         return false;
     }
     const QString period = ReportDates::periodText(options.start, options.end);
-    return ReportFile::write(m_prompter, [&](ReportPage &page) {
+    return ReportFile::write(m_prompter, target, [&](ReportPage &page) {
         ReportParts::opening(page, m_db, u"::Early/Late Leaver Report for "_s + period + u"::"_s,
                              u"Early/Late Leaver Report for the "_s + period);
         if (options.early && options.late) {

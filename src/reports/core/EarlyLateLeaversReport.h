@@ -1,5 +1,6 @@
 #pragma once
 
+#include "reports/core/ReportFile.h"
 #include "store/SqlRow.h"
 
 #include <QDate>
@@ -30,7 +31,7 @@ public:
     void loadCutOffs();
 
     // Checks the options and writes the page; true when it is ready for the viewer.
-    bool run(const Options &options);
+    bool run(const Options &options, const ReportFile::Target &target = {});
 
 private:
     enum class Section

@@ -17,14 +17,14 @@ QList<NameList::Employee> EmployeeHoursReport::employees()
     return NameList::employeesWithCards(m_db);
 }
 
-bool EmployeeHoursReport::run(const Options &options)
+bool EmployeeHoursReport::run(const Options &options, const ReportFile::Target &target)
 {
     if (options.cardNumber.isEmpty()) {
         ReportMessages::refuse(m_prompter,
                                QObject::tr("Please select an employee before continuing"));
         return false;
     }
-    return ReportFile::write(m_prompter, [&](ReportPage &page) {
+    return ReportFile::write(m_prompter, target, [&](ReportPage &page) {
         const WorkedDays days = workedDays(options);
         const QString subject =
             options.employee + u" for "_s + ReportDates::periodText(options.start, options.end);

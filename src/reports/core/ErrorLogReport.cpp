@@ -10,10 +10,10 @@
 
 using namespace Qt::StringLiterals;
 
-bool ErrorLogReport::run(const QDate &date)
+bool ErrorLogReport::run(const QDate &date, const ReportFile::Target &target)
 {
     const QString day = Clock::dateText(date);
-    return ReportFile::write(m_prompter, [&](ReportPage &page) {
+    return ReportFile::write(m_prompter, target, [&](ReportPage &page) {
         ReportParts::opening(page, m_db, u"::Error report for the "_s + day + u"::"_s,
                              u"Error Report for the "_s + day);
         page.sectionHeading(u"Occured Errors"_s);

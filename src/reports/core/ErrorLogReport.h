@@ -1,5 +1,7 @@
 #pragma once
 
+#include "reports/core/ReportFile.h"
+
 #include <QDate>
 
 class Database;
@@ -12,7 +14,7 @@ public:
     ErrorLogReport(Database &db, Prompter &prompter) : m_db(db), m_prompter(prompter) {}
 
     // True when the page was written whole and can be viewed.
-    bool run(const QDate &date);
+    bool run(const QDate &date, const ReportFile::Target &target = {});
 
 private:
     Database &m_db;

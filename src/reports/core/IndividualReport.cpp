@@ -17,14 +17,14 @@ QList<NameList::Employee> IndividualReport::employees()
     return NameList::employeesWithCards(m_db);
 }
 
-bool IndividualReport::run(const Options &options)
+bool IndividualReport::run(const Options &options, const ReportFile::Target &target)
 {
     if (options.employee.isEmpty()) {
         ReportMessages::refuse(m_prompter,
                                QObject::tr("Please select an employee before continuing"));
         return false;
     }
-    return ReportFile::write(m_prompter, [&](ReportPage &page) {
+    return ReportFile::write(m_prompter, target, [&](ReportPage &page) {
         page.open(u"::Individual Report for "_s + options.employee + u"::"_s,
                   u"Individual Report for  "_s + options.employee);
         page.periodLine(Clock::dateText(options.start), Clock::dateText(options.end));

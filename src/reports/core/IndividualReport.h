@@ -1,5 +1,6 @@
 #pragma once
 
+#include "reports/core/ReportFile.h"
 #include "store/NameList.h"
 
 #include <QDate>
@@ -26,7 +27,7 @@ public:
     // The employees to choose from. Throws DatabaseError.
     QList<NameList::Employee> employees();
     // True when the page was written whole and can be viewed.
-    bool run(const Options &options);
+    bool run(const Options &options, const ReportFile::Target &target = {});
 
 private:
     Database &m_db;

@@ -11,7 +11,7 @@
 
 using namespace Qt::StringLiterals;
 
-bool MonthlyReport::run(const Options &options)
+bool MonthlyReport::run(const Options &options, const ReportFile::Target &target)
 {
     if (!options.logIns && !options.logOuts) {
         ReportMessages::refuse(m_prompter,
@@ -19,7 +19,7 @@ bool MonthlyReport::run(const Options &options)
         return false;
     }
     const QString period = ReportDates::periodText(options.start, options.end);
-    return ReportFile::write(m_prompter, [&](ReportPage &page) {
+    return ReportFile::write(m_prompter, target, [&](ReportPage &page) {
         ReportParts::opening(page, m_db, u"::Monthly Report for "_s + period + u"::"_s,
                              u"Monthly Report for the "_s + period);
         if (!(options.logIns && options.logOuts))

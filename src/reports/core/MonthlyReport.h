@@ -1,5 +1,7 @@
 #pragma once
 
+#include "reports/core/ReportFile.h"
+
 #include <QDate>
 
 class Database;
@@ -22,7 +24,7 @@ public:
     MonthlyReport(Database &db, Prompter &prompter) : m_db(db), m_prompter(prompter) {}
 
     // True when the page was written whole and can be viewed.
-    bool run(const Options &options);
+    bool run(const Options &options, const ReportFile::Target &target = {});
 
 private:
     bool writeSection(ReportPage &page, const QString &type, const Options &options,

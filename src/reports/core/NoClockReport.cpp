@@ -13,14 +13,14 @@
 
 using namespace Qt::StringLiterals;
 
-bool NoClockReport::run(const Options &options)
+bool NoClockReport::run(const Options &options, const ReportFile::Target &target)
 {
     if (!options.noClockIns && !options.noClockOuts) {
         ReportMessages::refuse(m_prompter, QObject::tr("Please select a No Clock Option"));
         return false;
     }
     const QString date = Clock::dateText(options.date);
-    return ReportFile::write(m_prompter, [&](ReportPage &page) {
+    return ReportFile::write(m_prompter, target, [&](ReportPage &page) {
         ReportParts::opening(page, m_db, u"::No Clock Report for "_s + date + u"::"_s,
                              u"No Clock report for "_s + date);
         if (options.noClockIns) {

@@ -1,6 +1,7 @@
 #include "reports/core/ReportFile.h"
 
 #include "platform/core/Prompter.h"
+#include "reports/core/ReportOutput.h"
 #include "reports/core/ReportPage.h"
 #include "store/ChronelHome.h"
 #include "store/ReportedErrors.h"
@@ -8,7 +9,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 using namespace Qt::StringLiterals;
 
@@ -34,11 +34,10 @@ void placePicture(const QDir &folder)
                                           QFile::ReadOther);
 }
 
-void reportFileError(Prompter &prompter, const QString &path, const QString &reason)
+void reportFileError(Prompter &prompter, const QString &place, const QString &reason)
 {
     prompter.inform(QObject::tr("Error"),
-                    QObject::tr("The report could not be written to %1: %2")
-                        .arg(QDir::toNativeSeparators(path), reason),
+                    QObject::tr("The report could not be written to %1: %2").arg(place, reason),
                     PromptIcon::Error);
 }
 
@@ -58,32 +57,42 @@ QString picturePath()
 
 bool write(Prompter &prompter, const std::function<bool(ReportPage &)> &body)
 {
-    QString target;
-    if (!runReported(prompter, [&] { target = path(); }))
+    return write(prompter, Target{}, body);
+}
+
+bool write(Prompter &prompter, const Target &target, const std::function<bool(ReportPage &)> &body)
+{
+    QString place = target.path;
+    if (target.isStation() && !runReported(prompter, [&] { place = path(); }))
         return false;
 
-    QSaveFile file(target);
-    if (!file.open(QIODevice::WriteOnly)) {
-        reportFileError(prompter, target, file.errorString());
+    ReportOutput output(place);
+    if (!output.open()) {
+        reportFileError(prompter, output.shownName(), output.errorString());
         return false;
     }
-    ReportPage page(file);
+    ReportPage page(output.device());
     bool complete = false;
     // A page broken off by an error never replaces the last one.
     if (!runReported(prompter, [&] { complete = body(page); })) {
-        file.cancelWriting();
+        output.cancel();
         return false;
     }
     if (!page.ok()) {
-        file.cancelWriting();
-        reportFileError(prompter, target, page.errorString());
+        output.cancel();
+        reportFileError(prompter, output.shownName(), page.errorString());
         return false;
     }
-    if (!file.commit()) {
-        reportFileError(prompter, target, file.errorString());
+    if (!complete && !target.isStation()) {
+        output.cancel();
         return false;
     }
-    placePicture(QFileInfo(target).dir());
+    if (!output.commit()) {
+        reportFileError(prompter, output.shownName(), output.errorString());
+        return false;
+    }
+    if (!output.isStandardOutput())
+        placePicture(QDir(output.folder()));
     return complete;
 }
 

@@ -10,8 +10,6 @@
 #include "store/ReportedErrors.h"
 #include "store/RunFlags.h"
 #include "store/Schema.h"
-#include "store/StationOptions.h"
-#include "store/StationSettings.h"
 #include "store/Transaction.h"
 
 using namespace Qt::StringLiterals;
@@ -86,17 +84,5 @@ StationStartup::Outcome StationStartup::askForWizard()
 
 void StationStartup::readValues()
 {
-    const StationSettings::Values settings = StationSettings::load(*m_db);
-    m_values.autoLogIn = StationSettings::timeOfDay(settings.times.autoLogIn);
-    m_values.autoLogOut = StationSettings::timeOfDay(settings.times.autoLogOut);
-    m_values.managerAddress = settings.managerAddress;
-    m_values.confirmation = settings.confirmation;
-    m_values.breaks = settings.breaks;
-    m_values.authorisation = settings.authorisation;
-    m_values.numberOfBreaks = settings.breaksPerDay;
-    m_values.breakNames = settings.breakNames;
-
-    m_values.supervisorIdleMinutes = StationOptions(*m_db).number(
-        StationOptions::supervisorIdleMinutes, StartupValues::defaultSupervisorIdleMinutes);
-    m_values.breakRequestSenders = StationOptions(*m_db).text(StationOptions::breakRequestSenders);
+    m_values = StartupValues::read(*m_db);
 }
