@@ -19,6 +19,8 @@ const QList<Table> &tables()
          {},
          {u"dt"_s, u"employee"_s, u"cardnum"_s},
          {{u"idx_log_day"_s, u"dt,cardnum"_s},
+          // A card's newest clocking, found without walking back through the others'.
+          {u"idx_log_card_entry"_s, u"cardnum,id"_s},
           {u"idx_log_date"_s, SqlDialect::dateKey(u"dt"_s)},
           {u"idx_log_card_date"_s, u"cardnum,"_s + SqlDialect::dateKey(u"dt"_s)},
           {u"idx_log_employee_date"_s, u"employee,"_s + SqlDialect::dateKey(u"dt"_s)}}},
