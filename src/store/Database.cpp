@@ -111,10 +111,14 @@ Database::~Database()
 {
     if (m_inTransaction)
         rollback();
-    // Lets SQLite gather the statistics the planner lacked during this connection.
+    // Lets SQLite gather the statistics the planner lacked during this connection, from a
+    // sample, so that closing never reads a whole log.
     if (m_dialect.engine() == SqlDialect::Engine::Sqlite && !m_lost) {
-        if (QSqlDatabase db = QSqlDatabase::database(m_connectionName, false); db.isOpen())
-            QSqlQuery(db).exec(u"pragma optimize"_s);
+        if (QSqlDatabase db = QSqlDatabase::database(m_connectionName, false); db.isOpen()) {
+            QSqlQuery query(db);
+            query.exec(u"pragma analysis_limit = 1000"_s);
+            query.exec(u"pragma optimize"_s);
+        }
     }
     disconnect();
 }
