@@ -156,9 +156,11 @@ void Database::chooseJournal()
     QSqlQuery query(QSqlDatabase::database(m_connectionName, false));
     if (isLocalFile(m_location)) {
         // Readers and the writer no longer wait for each other, and a clocking costs one
-        // write to disk; still flushed at every commit.
-        query.exec(u"pragma journal_mode = wal"_s);
+        // write to disk; still flushed at every commit. A file with nothing in it yet is
+        // left untouched (only the wizard makes databases); its next connection switches.
         query.exec(u"pragma synchronous = full"_s);
+        if (QFileInfo(m_location).size() > 0)
+            query.exec(u"pragma journal_mode = wal"_s);
         return;
     }
     // The write-ahead log needs memory shared between the stations, which network file
