@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the dependencies, builds, starts a PostgreSQL server on loopback and runs
-# every test on both database engines. A server started here is stopped and its folder
-# removed however the run ends.
+# every test on both database engines, then the benchmark's short run. A server started
+# here is stopped and its folder removed however the run ends.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -32,3 +32,6 @@ if [ -z "${CHRONEL_TEST_PG_URI:-}" ]; then
     export CHRONEL_TEST_PG_URI
 fi
 ctest --test-dir build --output-on-failure -j2
+# The benchmark's short run, so it keeps building and running; its figures are read, not
+# checked.
+build/bench/chronel-bench --short

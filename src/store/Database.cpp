@@ -1,5 +1,6 @@
 #include "store/Database.h"
 
+#include "store/ChronelHome.h"
 #include "store/DatabaseError.h"
 #include "store/DatabaseLocation.h"
 
@@ -23,6 +24,15 @@ namespace {
 constexpr int sqliteBusyTimeoutMs = 15000;
 // Seconds a connection waits for a server that does not answer.
 constexpr int serverConnectTimeoutSeconds = 10;
+
+// Statements a server can prepare; the others (transaction control, locks, schema
+// changes) run as they are.
+bool preparable(const QString &sql)
+{
+    static const QStringList verbs = {u"select"_s, u"insert"_s, u"update"_s, u"delete"_s};
+    const QString verb = sql.trimmed().section(u' ', 0, 0);
+    return verbs.contains(verb, Qt::CaseInsensitive);
+}
 
 QString nextConnectionName()
 {
@@ -94,26 +104,75 @@ Database::Database(const QString &location)
         throw DatabaseError(QObject::tr("the folder %1 is not there")
                                 .arg(QDir::toNativeSeparators(QFileInfo(location).absolutePath())),
                             DatabaseError::Kind::Unreachable);
-    QSqlDatabase db = m_dialect.engine() == SqlDialect::Engine::Sqlite
-                          ? openSqlite(m_connectionName, location)
-                          : openPostgres(m_connectionName, location);
-    if (!db.open()) {
-        const QString text = unreachableText(db.lastError());
-        db = QSqlDatabase();
-        QSqlDatabase::removeDatabase(m_connectionName);
-        throw DatabaseError(text, DatabaseError::Kind::Unreachable);
-    }
+    connect();
 }
 
 Database::~Database()
 {
-    {
-        QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
-        if (m_inTransaction)
-            rollback();
-        db.close();
+    if (m_inTransaction)
+        rollback();
+    // Lets SQLite gather the statistics the planner lacked during this connection, from a
+    // sample, so that closing never reads a whole log.
+    if (m_dialect.engine() == SqlDialect::Engine::Sqlite && !m_lost) {
+        if (QSqlDatabase db = QSqlDatabase::database(m_connectionName, false); db.isOpen()) {
+            QSqlQuery query(db);
+            query.exec(u"pragma analysis_limit = 1000"_s);
+            query.exec(u"pragma optimize"_s);
+        }
     }
+    disconnect();
+}
+
+void Database::connect()
+{
+    {
+        QSqlDatabase db = m_dialect.engine() == SqlDialect::Engine::Sqlite
+                              ? openSqlite(m_connectionName, m_location)
+                              : openPostgres(m_connectionName, m_location);
+        if (!db.open()) {
+            const QString text = unreachableText(db.lastError());
+            db = QSqlDatabase();
+            QSqlDatabase::removeDatabase(m_connectionName);
+            throw DatabaseError(text, DatabaseError::Kind::Unreachable);
+        }
+    }
+    if (m_dialect.engine() == SqlDialect::Engine::Sqlite)
+        chooseJournal();
+}
+
+void Database::disconnect() noexcept
+{
+    QSqlDatabase::database(m_connectionName, false).close();
     QSqlDatabase::removeDatabase(m_connectionName);
+    // Freed only now that their driver is gone: a server statement cannot be freed on a
+    // connection that went, and Qt would warn for every one.
+    m_statements.clear();
+    m_once.reset();
+    m_failedInTransaction.reset();
+}
+
+void Database::chooseJournal()
+{
+    QSqlQuery query(QSqlDatabase::database(m_connectionName, false));
+    if (isLocalFile(m_location)) {
+        // Readers and the writer no longer wait for each other, and a clocking costs one
+        // write to disk; still flushed at every commit. A file with nothing in it yet is
+        // left untouched (only the wizard makes databases); its next connection switches.
+        query.exec(u"pragma synchronous = full"_s);
+        if (QFileInfo(m_location).size() > 0)
+            query.exec(u"pragma journal_mode = wal"_s);
+        return;
+    }
+    // The write-ahead log needs memory shared between the stations, which network file
+    // systems do not give. A file once in the home keeps that mode until it is changed;
+    // one that another station holds open is left as it is rather than waited for.
+    query.exec(u"pragma journal_mode"_s);
+    if (query.next() && query.value(0).toString().compare(u"wal"_s, Qt::CaseInsensitive) == 0) {
+        query.exec(u"pragma busy_timeout = 0"_s);
+        query.exec(u"pragma journal_mode = delete"_s);
+        query.exec(u"pragma busy_timeout = %1"_s.arg(sqliteBusyTimeoutMs));
+    }
+    query.finish();
 }
 
 bool Database::fileMissing(const QString &location)
@@ -126,21 +185,35 @@ bool Database::folderMissing(const QString &location)
     return !DatabaseLocation::isServerUri(location) && !QFileInfo(location).absoluteDir().exists();
 }
 
+bool Database::isLocalFile(const QString &location)
+{
+    if (DatabaseLocation::isServerUri(location))
+        return false;
+    const QString home = QFileInfo(ChronelHome::folder()).canonicalFilePath();
+    const QString folder = QFileInfo(location).absoluteDir().canonicalPath();
+    return !home.isEmpty() && (folder == home || folder.startsWith(home + u'/'));
+}
+
 int Database::exec(const QString &sql, const QVariantList &values)
 {
-    return run(sql, values).numRowsAffected();
+    QSqlQuery &query = run(sql, values);
+    const int changed = query.numRowsAffected();
+    query.finish();
+    return changed;
 }
 
 QList<SqlRow> Database::select(const QString &sql, const QVariantList &values)
 {
-    QSqlQuery query = run(sql, values);
+    QSqlQuery &query = run(sql, values);
     QList<SqlRow> rows;
     while (query.next())
         rows.append(SqlRow(query.record()));
+    // A statement kept open would hold its read of the file.
+    query.finish();
     return rows;
 }
 
-QSqlQuery Database::run(const QString &sql, const QVariantList &values)
+QSqlQuery &Database::run(const QString &sql, const QVariantList &values, Reuse reuse)
 {
     if (m_lost || !QSqlDatabase::database(m_connectionName, false).isOpen()) {
         // A transaction whose connection went has nothing left to run on.
@@ -150,21 +223,26 @@ QSqlQuery Database::run(const QString &sql, const QVariantList &values)
         // It went at an earlier statement, or could not be made again then.
         reconnect();
     }
+    if (m_observer)
+        m_observer(sql, values);
     for (int attempt = 0;; ++attempt) {
-        QSqlQuery query(QSqlDatabase::database(m_connectionName, false));
-        query.setForwardOnly(true);
+        QSqlQuery *query = nullptr;
         bool ok;
-        if (values.isEmpty()) {
-            ok = query.exec(sql);
+        const bool prepared = !values.isEmpty() || (reuse == Reuse::Keep && preparable(sql));
+        if (reuse == Reuse::Keep && preparable(sql)) {
+            query = kept(sql, ok);
         } else {
-            ok = query.prepare(sql);
-            for (const QVariant &value : values)
-                query.addBindValue(value);
-            ok = ok && query.exec();
+            query = &once();
+            ok = !prepared || query->prepare(sql);
+        }
+        if (ok) {
+            for (qsizetype i = 0; i < values.size(); ++i)
+                query->bindValue(int(i), values[i]);
+            ok = prepared ? query->exec() : query->exec(sql);
         }
         if (ok)
-            return query;
-        const bool lost = connectionLost(query.lastError());
+            return *query;
+        const bool lost = connectionLost(query->lastError());
         // A server restart drops the connection and the driver does not reconnect by
         // itself. Inside a transaction the earlier statements are lost with it, so only a
         // statement of its own is tried again.
@@ -172,8 +250,29 @@ QSqlQuery Database::run(const QString &sql, const QVariantList &values)
             reconnect();
             continue;
         }
-        fail(query, lost);
+        fail(*query, lost);
     }
+}
+
+QSqlQuery *Database::kept(const QString &sql, bool &prepared)
+{
+    if (const auto found = m_statements.find(sql); found != m_statements.end()) {
+        prepared = true;
+        return found->second.get();
+    }
+    QSqlQuery &query = once();
+    prepared = query.prepare(sql);
+    if (!prepared)
+        return &query;
+    auto kept = std::move(m_once);
+    return m_statements.emplace(sql, std::move(kept)).first->second.get();
+}
+
+QSqlQuery &Database::once()
+{
+    m_once = std::make_unique<QSqlQuery>(QSqlDatabase::database(m_connectionName, false));
+    m_once->setForwardOnly(true);
+    return *m_once;
 }
 
 bool Database::connectionLost(const QSqlError &error) const
@@ -197,23 +296,22 @@ bool Database::connectionLost(const QSqlError &error) const
 
 void Database::reconnect()
 {
-    QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
-    db.close();
+    disconnect();
     m_lost = false;
     // Opening a file that went away would make an empty database in its place.
     if (Database::fileMissing(m_location))
         throw DatabaseError(
             QObject::tr("%1 is not there").arg(QDir::toNativeSeparators(m_location)),
             DatabaseError::Kind::Unreachable);
-    if (!db.open())
-        throw DatabaseError(unreachableText(db.lastError()), DatabaseError::Kind::Unreachable);
+    connect();
 }
 
 void Database::fail(QSqlQuery &query, bool lost)
 {
     const QSqlError error = query.lastError();
-    if (m_inTransaction)
-        m_failedInTransaction = std::make_unique<QSqlQuery>(std::move(query));
+    // A kept statement stays where it is.
+    if (m_inTransaction && &query == m_once.get())
+        m_failedInTransaction = std::move(m_once);
     if (lost) {
         // Made again before the next statement: a file handle may outlive its share.
         m_lost = true;
@@ -239,8 +337,10 @@ bool Database::hasTable(const QString &table) const
 
 bool Database::hasColumn(const QString &table, const QString &column)
 {
-    QSqlQuery query = run(u"select * from "_s + table + u" where 1 = 0"_s, {});
-    return query.record().indexOf(column) >= 0;
+    QSqlQuery &query = run(u"select * from "_s + table + u" where 1 = 0"_s, {}, Reuse::Once);
+    const bool found = query.record().indexOf(column) >= 0;
+    query.finish();
+    return found;
 }
 
 void Database::beginTransaction()

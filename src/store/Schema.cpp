@@ -1,6 +1,7 @@
 #include "store/Schema.h"
 
 #include "store/Database.h"
+#include "store/SqlDialect.h"
 #include "store/Transaction.h"
 
 using namespace Qt::StringLiterals;
@@ -16,9 +17,20 @@ const QList<Table> &tables()
          true,
          {u"dt"_s, u"tm"_s, u"employee"_s, u"type"_s, u"cardnum"_s},
          {},
-         {u"dt"_s, u"employee"_s, u"cardnum"_s}},
+         {u"dt"_s, u"employee"_s, u"cardnum"_s},
+         {{u"idx_log_day"_s, u"dt,cardnum"_s},
+          // A card's newest clocking, found without walking back through the others'.
+          {u"idx_log_card_entry"_s, u"cardnum,id"_s},
+          {u"idx_log_date"_s, SqlDialect::dateKey(u"dt"_s)},
+          {u"idx_log_card_date"_s, u"cardnum,"_s + SqlDialect::dateKey(u"dt"_s)},
+          {u"idx_log_employee_date"_s, u"employee,"_s + SqlDialect::dateKey(u"dt"_s)}}},
         {u"errorlog"_s, true, {u"tm"_s, u"dt"_s, u"reason"_s, u"sent"_s}, {}, {u"dt"_s}},
-        {u"allloggedin"_s, false, {u"dt"_s, u"cardnum"_s, u"completed"_s}, {}, {u"cardnum"_s}},
+        {u"allloggedin"_s,
+         false,
+         {u"dt"_s, u"cardnum"_s, u"completed"_s},
+         {},
+         {u"cardnum"_s},
+         {{u"idx_allloggedin_card_day"_s, u"cardnum,dt"_s}}},
         {u"eauth"_s, false, {u"ename"_s, u"cardnum"_s}, {u"-"_s, u"-"_s}, {}},
         {u"tmp"_s, false, {u"tmp"_s}, {u"0"_s}, {}},
         {u"run"_s, false, {u"first"_s}, {u"1"_s}, {}},
@@ -43,7 +55,8 @@ const QList<Table> &tables()
          false,
          {u"dt"_s, u"name"_s, u"i"_s, u"out"_s, u"locked"_s, u"auth"_s, u"breaknumber"_s},
          {},
-         {u"name"_s}},
+         {u"name"_s, u"dt"_s},
+         {{u"idx_breaks_name_date"_s, u"name,"_s + SqlDialect::dateKey(u"dt"_s)}}},
         {u"usedbreaks"_s,
          false,
          {u"employee"_s, u"used1"_s, u"used2"_s, u"used3"_s},
@@ -96,10 +109,18 @@ bool addedByThisVersion(const QString &table)
     return table == u"options"_s || table == u"audit"_s || table == u"worksettings"_s;
 }
 
-QString indexStatement(const Table &table, const QString &column, const QString &ifMissing)
+QList<Index> indexes(const Table &table)
 {
-    return u"create index %1idx_%2_%3 on %4 (%3)"_s.arg(ifMissing, table.name, column,
-                                                        sqlName(table.name));
+    QList<Index> all;
+    for (const QString &column : table.indexed)
+        all.append({u"idx_%1_%2"_s.arg(table.name, column), column});
+    return all + table.composite;
+}
+
+QString indexStatement(const Table &table, const Index &index, const QString &ifMissing)
+{
+    return u"create index %1%2 on %3 (%4)"_s.arg(ifMissing, index.name, sqlName(table.name),
+                                                 index.columns);
 }
 
 } // namespace
@@ -113,8 +134,8 @@ void createTable(Database &db, const Table &table)
         definitions << column + u" text"_s;
     db.exec(u"create table %1 (%2)"_s.arg(sqlName(table.name), definitions.join(u',')));
 
-    for (const QString &column : table.indexed)
-        db.exec(indexStatement(table, column, {}));
+    for (const Index &index : indexes(table))
+        db.exec(indexStatement(table, index, {}));
 
     if (!table.firstRow.isEmpty())
         addFirstRow(db, table);
@@ -161,8 +182,8 @@ bool upgrade(Database &db)
                 changed = true;
             }
         }
-        for (const QString &column : table.indexed)
-            db.exec(indexStatement(table, column, u"if not exists "_s));
+        for (const Index &index : indexes(table))
+            db.exec(indexStatement(table, index, u"if not exists "_s));
     }
     return changed;
 }

@@ -9,6 +9,12 @@ class Database;
 // The tables of a Chronel database and the rows a new database starts with.
 namespace Schema {
 
+struct Index
+{
+    QString name;
+    QString columns; // SQL: the columns or expressions, comma-separated
+};
+
 struct Table
 {
     QString name;
@@ -16,6 +22,9 @@ struct Table
     QStringList columns;  // all text
     QStringList firstRow; // the one row of a single-row table; empty for the others
     QStringList indexed;  // columns worth an index for lookups
+    // Indexes of several columns or of an expression: the days and date ranges of the
+    // reports, and a card's day.
+    QList<Index> composite = {};
 };
 
 const QList<Table> &tables();

@@ -32,3 +32,8 @@ QString SqlDialect::schemaLock() const
     // Any fixed key will do: only the schema upgrade takes this lock.
     return m_engine == Engine::Sqlite ? QString() : u"select pg_advisory_xact_lock(479130)"_s;
 }
+
+QString SqlDialect::dateKey(const QString &column)
+{
+    return u"(substr(%1,7,2) || substr(%1,1,2) || substr(%1,4,2))"_s.arg(column);
+}

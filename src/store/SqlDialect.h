@@ -32,6 +32,11 @@ public:
     // transaction ends; empty where the transaction's begin already does.
     QString schemaLock() const;
 
+    // SQL, the same on both engines: a stored MM/DD/YY date column as YYMMDD text, which
+    // sorts like the dates (years 2000 to 2099). An index on it serves only queries that
+    // spell it the same way, so both take it from here.
+    static QString dateKey(const QString &column);
+
 private:
     Engine m_engine;
 };

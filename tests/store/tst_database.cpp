@@ -1,5 +1,6 @@
 #include "QuietWarnings.h"
 #include "TestDatabase.h"
+#include "TestHome.h"
 #include "store/Database.h"
 #include "store/DatabaseError.h"
 #include "store/Schema.h"
@@ -7,8 +8,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <limits>
 
 using namespace Qt::StringLiterals;
 
@@ -52,6 +55,26 @@ private Q_SLOTS:
     void openFailureIsUnreachable();
     // A shared folder that goes away and comes back while the station runs.
     void sharedFolderGoneAndBack();
+    // Statements are prepared once per connection: those kept from before a lost
+    // connection are prepared again on the new one, and none is freed through the
+    // connection that went (Qt warns for each).
+    void keptStatementsAfterReconnect_data() { TestDatabase::addEngineRows(); }
+    void keptStatementsAfterReconnect();
+    // A kept statement holds no cursor between runs: it sees what another station
+    // committed since, and does not keep that station from writing.
+    void keptStatementSeesOtherStations_data();
+    void keptStatementSeesOtherStations();
+    // A kept statement that fails while running inside a transaction undoes the
+    // operation and still runs in the next one, as do those first prepared in it.
+    void keptStatementFailingInTransaction_data() { TestDatabase::addEngineRows(); }
+    void keptStatementFailingInTransaction();
+    // Files in the home take the write-ahead log, flushed at every commit; a file
+    // elsewhere may lie on a network share and keeps (or gets back) the rollback journal.
+    void journalFollowsLocation_data();
+    void journalFollowsLocation();
+    // A database made before the report indexes gets them all at its upgrade.
+    void upgradeAddsIndexes_data() { TestDatabase::addEngineRows(); }
+    void upgradeAddsIndexes();
 };
 
 void TestDatabaseStore::newDatabaseIsComplete()
@@ -283,6 +306,171 @@ void TestDatabaseStore::sharedFolderGoneAndBack()
     station.exec(u"insert into errorlog (tm,dt,reason,sent) values ('1','2','x','NO')"_s);
     transaction.commit();
     QCOMPARE(station.select(u"select reason from errorlog"_s).size(), 1);
+}
+
+namespace {
+
+// Ends the server connections of the database `location` names, other than its own.
+void dropOtherConnections(const QString &location)
+{
+    Database other(location);
+    other.select(u"select pg_terminate_backend(pid) as gone from pg_stat_activity "
+                 "where datname = current_database() and pid <> pg_backend_pid()"_s);
+}
+
+const QString insertError = u"insert into errorlog (tm,dt,reason,sent) values (?,?,?,?)"_s;
+
+QVariantList errorRow(const QString &reason)
+{
+    return {u"10:00:00"_s, u"03/14/26"_s, reason, u"NO"_s};
+}
+
+} // namespace
+
+void TestDatabaseStore::keptStatementsAfterReconnect()
+{
+    QFETCH(QString, engine);
+    if (!TestDatabase::available(engine))
+        return;
+    const bool sqlite = engine == u"sqlite"_s;
+    QTemporaryDir folder;
+    const QString share = folder.filePath(u"share"_s);
+    QVERIFY(QDir().mkdir(share));
+    std::unique_ptr<TestDatabase> server;
+    if (!sqlite)
+        server = std::make_unique<TestDatabase>(engine);
+    const QString location = sqlite ? share + u"/main.db"_s : server->location();
+    Database station(location);
+    Schema::create(station);
+    station.exec(insertError, errorRow(u"before"_s));
+    QCOMPARE(station.first(u"select first from run"_s)[u"first"_s], u"1"_s);
+
+    if (sqlite) {
+        // A write without its folder fails; the next statement connects again.
+        const QString away = folder.filePath(u"away"_s);
+        QVERIFY(QDir().rename(share, away));
+        QVERIFY_THROWS_EXCEPTION(DatabaseError, station.exec(insertError, errorRow(u"lost"_s)));
+        QVERIFY(QDir().rename(away, share));
+    } else {
+        dropOtherConnections(location);
+    }
+
+    QCOMPARE(station.first(u"select first from run"_s)[u"first"_s], u"1"_s);
+    station.exec(insertError, errorRow(u"after"_s));
+    QCOMPARE(station.select(u"select reason from errorlog"_s).size(), 2);
+}
+
+void TestDatabaseStore::keptStatementSeesOtherStations_data()
+{
+    QTest::addColumn<QString>("engine");
+    QTest::addColumn<bool>("inHome");
+    QTest::newRow("sqlite, shared folder") << u"sqlite"_s << false;
+    QTest::newRow("sqlite, home (write-ahead log)") << u"sqlite"_s << true;
+    QTest::newRow("postgresql") << u"postgresql"_s << false;
+}
+
+void TestDatabaseStore::keptStatementSeesOtherStations()
+{
+    QFETCH(bool, inHome);
+    CHRONEL_FETCH_ENGINE(target);
+    TestHome home;
+    const QString location = inHome ? home.file(u"main.db"_s) : target.location();
+    Database station(location);
+    Schema::create(station);
+    Database other(location);
+    const QString count = u"select count(*) as n from errorlog where sent = ?"_s;
+    QCOMPARE(station.first(count, {u"NO"_s})[u"n"_s], u"0"_s);
+    station.exec(insertError, errorRow(u"mine"_s));
+
+    // Waits for the station's read to end, if it were still open.
+    Transaction transaction(other);
+    other.exec(insertError, errorRow(u"theirs"_s));
+    transaction.commit();
+
+    QCOMPARE(station.first(count, {u"NO"_s})[u"n"_s], u"2"_s);
+}
+
+void TestDatabaseStore::keptStatementFailingInTransaction()
+{
+    CHRONEL_FETCH_ENGINE(target);
+    Database db(target.location());
+    Schema::create(db);
+    // Prepared without fault; fails only when it runs, on a value out of range.
+    const QString absolute = u"select abs(cast(? as bigint)) as v from run"_s;
+    QCOMPARE(db.first(absolute, {-5})[u"v"_s], u"5"_s);
+
+    try {
+        Transaction transaction(db);
+        db.exec(insertError, errorRow(u"undone"_s));
+        db.select(absolute, {std::numeric_limits<qint64>::min()});
+        transaction.commit();
+        QFAIL("the value out of range should have failed");
+    } catch (const DatabaseError &error) {
+        QVERIFY(!error.unreachable());
+    }
+    QVERIFY(!db.inTransaction());
+    QVERIFY(db.select(u"select reason from errorlog"_s).isEmpty());
+
+    Transaction transaction(db);
+    db.exec(insertError, errorRow(u"kept"_s));
+    QCOMPARE(db.first(absolute, {-7})[u"v"_s], u"7"_s);
+    transaction.commit();
+    QCOMPARE(db.first(u"select reason from errorlog"_s)[u"reason"_s], u"kept"_s);
+}
+
+void TestDatabaseStore::journalFollowsLocation_data()
+{
+    QTest::addColumn<QString>("folder"); // in the home, or "elsewhere"
+    QTest::addColumn<bool>("madeInHome");
+    QTest::addColumn<QString>("journal");
+    QTest::newRow("home") << u"."_s << true << u"wal"_s;
+    QTest::newRow("folder in the home") << u"station"_s << true << u"wal"_s;
+    QTest::newRow("shared folder") << u"elsewhere"_s << false << u"delete"_s;
+    QTest::newRow("moved from the home to a share") << u"elsewhere"_s << true << u"delete"_s;
+}
+
+void TestDatabaseStore::journalFollowsLocation()
+{
+    QFETCH(QString, folder);
+    QFETCH(bool, madeInHome);
+    QFETCH(QString, journal);
+    TestHome home;
+    QTemporaryDir elsewhere;
+    const QString location = folder == u"elsewhere"_s ? elsewhere.filePath(u"main.db"_s)
+                                                      : home.file(folder + u"/main.db"_s);
+    QVERIFY(QDir().mkpath(QFileInfo(location).absolutePath()));
+    if (madeInHome) {
+        {
+            Database made(home.file(u"made.db"_s));
+            Schema::create(made);
+        }
+        QVERIFY(QFile::rename(home.file(u"made.db"_s), location));
+    }
+    Database db(location);
+    if (!madeInHome)
+        Schema::create(db);
+    QCOMPARE(db.first(u"pragma journal_mode"_s)[u"journal_mode"_s], journal);
+    if (journal == u"wal"_s) {
+        constexpr int full = 2;
+        QCOMPARE(db.first(u"pragma synchronous"_s)[u"synchronous"_s].toInt(), full);
+    }
+    db.exec(u"update run set first = '0'"_s);
+    QCOMPARE(db.first(u"select first from run"_s)[u"first"_s], u"0"_s);
+}
+
+void TestDatabaseStore::upgradeAddsIndexes()
+{
+    CHRONEL_FETCH_ENGINE(target);
+    Database db(target.location());
+    Schema::create(db);
+    const QStringList made = TestDatabase::indexNames(db);
+    TestDatabase::dropReportIndexes(db);
+    QVERIFY(TestDatabase::indexNames(db) != made);
+
+    Transaction transaction(db);
+    Schema::upgrade(db);
+    transaction.commit();
+    QCOMPARE(TestDatabase::indexNames(db), made);
 }
 
 QTEST_GUILESS_MAIN(TestDatabaseStore)

@@ -1,6 +1,7 @@
 #include "TestDatabase.h"
 
 #include "store/Database.h"
+#include "store/SqlDialect.h"
 
 #include <QDir>
 #include <QRandomGenerator>
@@ -71,4 +72,33 @@ TestDatabase::~TestDatabase()
     } catch (...) {
         // A database left behind on a test server harms nothing.
     }
+}
+
+QStringList TestDatabase::indexNames(Database &db)
+{
+    const bool sqlite = db.dialect().engine() == SqlDialect::Engine::Sqlite;
+    const QList<SqlRow> rows = db.select(
+        sqlite ? u"select name from sqlite_master where type = 'index' and sql is not null"_s
+               : u"select indexname as name from pg_indexes where schemaname = current_schema()"
+                 " and indexname like 'idx%'"_s);
+    QStringList names;
+    for (const SqlRow &row : rows)
+        names << row[u"name"_s];
+    names.sort();
+    return names;
+}
+
+const QStringList &TestDatabase::reportIndexes()
+{
+    static const QStringList names = {u"idx_log_day"_s,           u"idx_log_card_entry"_s,
+                                      u"idx_log_date"_s,          u"idx_log_card_date"_s,
+                                      u"idx_log_employee_date"_s, u"idx_allloggedin_card_day"_s,
+                                      u"idx_breaks_dt"_s,         u"idx_breaks_name_date"_s};
+    return names;
+}
+
+void TestDatabase::dropReportIndexes(Database &db)
+{
+    for (const QString &index : reportIndexes())
+        db.exec(u"drop index if exists "_s + index);
 }

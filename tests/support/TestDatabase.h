@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <memory>
 
 class Database;
@@ -21,6 +22,12 @@ public:
 
     // Where the database is: a file path or a postgresql:// URI.
     const QString &location() const { return m_location; }
+
+    // The names of the indexes in `db`, sorted.
+    static QStringList indexNames(Database &db);
+    // The indexes a database made before the reports had theirs lacks.
+    static const QStringList &reportIndexes();
+    static void dropReportIndexes(Database &db);
 
 private:
     QString m_engine;

@@ -28,7 +28,8 @@ const QStringList defaultSettings = {u"0"_s, u"0"_s, u"-"_s, u"-"_s, u"-"_s, u"0
 const QStringList oneClocking = {u"03/13/26"_s, u"0042"_s, u"1"_s};
 
 // A database as it was before the break functions: every table but `missing`. A missing
-// "authorization.dt" leaves the grant table as stations kept it before grants had a day.
+// "authorization.dt" leaves the grant table as stations kept it before grants had a day;
+// missing "indexes", the tables lack the indexes the reports use.
 void createWithout(Database &db, const QStringList &missing)
 {
     Transaction transaction(db);
@@ -41,6 +42,8 @@ void createWithout(Database &db, const QStringList &missing)
         db.exec(u"create table \"authorization\" (authorized text,cardnumber text)"_s);
         db.exec(u"insert into \"authorization\" (authorized,cardnumber) values ('-','-')"_s);
     }
+    if (missing.contains(u"indexes"_s))
+        TestDatabase::dropReportIndexes(db);
     transaction.commit();
 }
 
@@ -120,7 +123,8 @@ void TestBreakTableUpdater::completesDatabase_data()
             << engine << QStringList() << QStringList{u"authorization"_s};
         QTest::newRow(prefix + "made by an earlier version")
             << engine
-            << QStringList{u"options"_s, u"audit"_s, u"worksettings"_s, u"authorization.dt"_s}
+            << QStringList{u"options"_s, u"audit"_s, u"worksettings"_s, u"authorization.dt"_s,
+                           u"indexes"_s}
             << QStringList();
         QTest::newRow(prefix + "complete") << engine << QStringList() << QStringList();
     }
@@ -169,6 +173,9 @@ void TestBreakTableUpdater::completesDatabase()
     QVERIFY(db.hasTable(u"audit"_s));
     QCOMPARE(rowsOf(db, u"worksettings"_s),
              (QList<QStringList>{{u"1"_s, u"0"_s, u"40"_s, u"0"_s, u"0"_s}}));
+    const QStringList indexes = TestDatabase::indexNames(db);
+    for (const QString &index : TestDatabase::reportIndexes())
+        QVERIFY2(indexes.contains(index), qPrintable(index));
     QCOMPARE(rowsOf(db, u"allloggedin"_s),
              hadClockings ? QList<QStringList>{oneClocking} : QList<QStringList>());
     for (const QString &table : {u"breaks"_s, u"usedbreaks"_s, u"usedlog"_s})

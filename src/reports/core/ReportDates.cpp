@@ -1,6 +1,7 @@
 #include "reports/core/ReportDates.h"
 
 #include "platform/core/Clock.h"
+#include "store/SqlDialect.h"
 
 using namespace Qt::StringLiterals;
 
@@ -8,7 +9,7 @@ namespace ReportDates {
 
 QString sortKey(const QString &column)
 {
-    return u"(substr(%1,7,2) || substr(%1,1,2) || substr(%1,4,2))"_s.arg(column);
+    return SqlDialect::dateKey(column);
 }
 
 QString rangeCondition(const QString &column)
