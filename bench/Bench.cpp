@@ -370,7 +370,7 @@ void Bench::reportFigures(const QString &engine, const QString &smallLocation,
     Database large(largeLocation);
     KeepingPrompter prompter;
     StartupValues values;
-    values.numberOfBreaks = u"2"_s;
+    values.numberOfBreaks = 2;
     values.breakNames = {u"Coffee"_s, u"Tea"_s, u"-"_s};
     const QString sizes = u"%1 ÷ %2"_s.arg(rowsText(logRows()), rowsText(smallRows));
 

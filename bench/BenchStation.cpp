@@ -25,7 +25,7 @@ BenchStation::BenchStation(const QString &location, int firstCard, int cards)
       m_clocking(m_context, {}), m_firstDay(firstDayOfNextStation()), m_firstCard(firstCard),
       m_cards(cards)
 {
-    m_values.confirmation = u"0"_s;
+    m_values.confirmation = false;
 }
 
 void BenchStation::clockNext()
