@@ -1,5 +1,6 @@
 #include "store/Database.h"
 
+#include "platform/core/LogCategories.h"
 #include "store/DatabaseError.h"
 #include "store/DatabaseLocation.h"
 
@@ -205,8 +206,13 @@ void Database::reconnect()
         throw DatabaseError(
             QObject::tr("%1 is not there").arg(QDir::toNativeSeparators(m_location)),
             DatabaseError::Kind::Unreachable);
-    if (!db.open())
-        throw DatabaseError(unreachableText(db.lastError()), DatabaseError::Kind::Unreachable);
+    if (!db.open()) {
+        const QString text = unreachableText(db.lastError());
+        qCInfo(lcDatabase).noquote()
+            << DatabaseLocation::shown(m_location) << "cannot be reached again:" << text;
+        throw DatabaseError(text, DatabaseError::Kind::Unreachable);
+    }
+    qCInfo(lcDatabase).noquote() << "Connected again to" << DatabaseLocation::shown(m_location);
 }
 
 void Database::fail(QSqlQuery &query, bool lost)

@@ -5,6 +5,8 @@ namespace ExitCode {
 inline constexpr int Done = 0;
 // It could not run: the database could not be opened or read.
 inline constexpr int Failed = 1;
+// The command line was not understood: an unknown option or a missing value.
+inline constexpr int Usage = 2;
 // It ended itself on purpose (Exit, a database the wizard must set up first, the wizard
 // finished, a new database place that only the next start reads).
 inline constexpr int EndedItself = 3;

@@ -12,6 +12,7 @@
 #include "store/StationOptions.h"
 #include "store/Transaction.h"
 
+#include <QFileInfo>
 #include <QObject>
 
 using namespace Qt::StringLiterals;
@@ -25,7 +26,7 @@ StationStartup::Outcome StationStartup::run()
     QString home;
     try {
         home = ChronelHome::path();
-        m_location = LocationFile(home).resolve();
+        m_location = m_givenLocation ? *m_givenLocation : LocationFile(home).resolve();
         PrivateFiles::tighten(home, m_location);
         // Opening a missing file would leave an empty database behind; only the wizard
         // makes new databases. A missing folder is a share out of reach, which the
@@ -58,6 +59,15 @@ StationStartup::Outcome StationStartup::run()
     }
 }
 
+void StationStartup::useLocation(const QString &location)
+{
+    // Not the home's own database, so its rights are left as they are.
+    if (DatabaseLocation::isServerUri(location) || QFileInfo(location).isDir())
+        m_givenLocation = DatabaseLocation{LocationFile::networkDatabase(location), false};
+    else
+        m_givenLocation = DatabaseLocation{location, false};
+}
+
 int StationStartup::exitCode(Outcome outcome)
 {
     switch (outcome) {
@@ -80,7 +90,8 @@ StationStartup::Outcome StationStartup::askForWizard()
 {
     m_db.reset();
     m_prompter.inform(QObject::tr("Wizard"),
-                      QObject::tr("Please run the Chronel wizard before continuing"),
+                      QObject::tr("Please run the Chronel wizard before continuing") +
+                          u" (chronel-wizard)"_s,
                       PromptIcon::Information);
     return Outcome::NotSetUp;
 }

@@ -4,6 +4,7 @@
 #include "store/StartupValues.h"
 
 #include <memory>
+#include <optional>
 
 class Database;
 class Prompter;
@@ -24,6 +25,10 @@ public:
     explicit StationStartup(Prompter &prompter);
     ~StationStartup();
 
+    // This run uses `location` (a database file, a shared folder or a server URI) instead
+    // of what the location file says; the location file is then neither read nor written.
+    void useLocation(const QString &location);
+
     Outcome run();
     static int exitCode(Outcome outcome);
 
@@ -38,6 +43,7 @@ private:
 
     Prompter &m_prompter;
     DatabaseLocation m_location;
+    std::optional<DatabaseLocation> m_givenLocation;
     StartupValues m_values;
     std::unique_ptr<Database> m_db;
 };
