@@ -7,14 +7,15 @@ set(CPACK_PACKAGE_VENDOR "Chronel developers")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "time-clock and attendance station for small companies")
 set(CPACK_PACKAGE_DESCRIPTION
-    "Chronel turns a computer into a time clock. Employees clock in and out by typing or
-swiping their card number; supervisors log in at the same window for reports, employee
-and account maintenance, options, breaks and manual corrections.
+    "Chronel turns a computer into a time clock. Employees clock in and out
+by typing or swiping their card number; supervisors log in at the same
+window for reports, employee and account maintenance, options, breaks
+and manual corrections.
 
-It is three programs: chronel (the station), chronel-wizard (sets up a new database)
-and chronel-updater (adds the break tables to an older database). A station keeps its
-data in a local SQLite database; several stations share one in a shared folder or on a
-PostgreSQL server.")
+It is three programs: chronel (the station), chronel-wizard (sets up a
+new database) and chronel-updater (adds the break tables to an older
+database). A station keeps its data in a local SQLite database; several
+stations share one in a shared folder or on a PostgreSQL server.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 # Debian's tools refuse debugging symbols left in an installed program.
 set(CPACK_STRIP_FILES ON)

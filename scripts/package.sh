@@ -14,7 +14,7 @@ package=$(ls "$build_dir"/chronel_*_amd64.deb)
 echo "Built $package"
 
 # Errors fail the run; warnings are listed.
-lintian --no-tag-display-limit "$package" | tee "$build_dir/lintian.txt"
+lintian --tag-display-limit 0 "$package" | tee "$build_dir/lintian.txt"
 if grep -q '^E:' "$build_dir/lintian.txt"; then
     echo "lintian found errors in $package" >&2
     exit 1
