@@ -1,6 +1,7 @@
 #include "store/Database.h"
 
 #include "store/ChronelHome.h"
+#include "platform/core/LogCategories.h"
 #include "store/DatabaseError.h"
 #include "store/DatabaseLocation.h"
 
@@ -303,7 +304,14 @@ void Database::reconnect()
         throw DatabaseError(
             QObject::tr("%1 is not there").arg(QDir::toNativeSeparators(m_location)),
             DatabaseError::Kind::Unreachable);
-    connect();
+    try {
+        connect();
+    } catch (const DatabaseError &error) {
+        qCInfo(lcDatabase).noquote()
+            << DatabaseLocation::shown(m_location) << "cannot be reached again:" << error.text();
+        throw;
+    }
+    qCInfo(lcDatabase).noquote() << "Connected again to" << DatabaseLocation::shown(m_location);
 }
 
 void Database::fail(QSqlQuery &query, bool lost)

@@ -18,7 +18,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const QString wizardCaption = u"Wizard"_s;
-const QString wizardText = u"Please run the Chronel wizard before continuing"_s;
+const QString wizardText = u"Please run the Chronel wizard before continuing (chronel-wizard)"_s;
 
 // A set-up database at `location` with the given first-run flag and a logged-in
 // supervisor left over from an earlier run.
@@ -89,6 +89,10 @@ private Q_SLOTS:
     // unreadable for the other stations' users.
     void existingFilesAreTightened_data();
     void existingFilesAreTightened();
+    // A location given for one run (--database) rewrote path.ini, or was ignored for
+    // what path.ini says, or had its rights changed as if it were the home's own file.
+    void givenLocation_data();
+    void givenLocation();
 };
 
 void TestStationStartup::notSetUpIsRefused()
@@ -309,6 +313,50 @@ void TestStationStartup::existingFilesAreTightened()
         QCOMPARE(rights(home.file(LocationFile::markerName)), privateFile);
     const QFile::Permissions expected = tightened ? privateFile : openToAll;
     QCOMPARE(rights(database), expected);
+}
+
+void TestStationStartup::givenLocation_data()
+{
+    QTest::addColumn<QString>("engine");
+    QTest::addColumn<QString>("given");     // "file", "folder" (holding main.db) or "server"
+    QTest::addColumn<bool>("locationFile"); // path.ini names another database
+    QTest::newRow("database file, first start") << u"sqlite"_s << u"file"_s << false;
+    QTest::newRow("database file") << u"sqlite"_s << u"file"_s << true;
+    QTest::newRow("shared folder") << u"sqlite"_s << u"folder"_s << true;
+    QTest::newRow("server") << u"postgresql"_s << u"server"_s << true;
+}
+
+void TestStationStartup::givenLocation()
+{
+    QFETCH(QString, given);
+    QFETCH(bool, locationFile);
+    CHRONEL_FETCH_ENGINE(target);
+    TestHome home;
+    TestHome elsewhere;
+    qputenv("CHRONEL_HOME", home.path().toUtf8());
+    const QString database =
+        given == u"folder"_s ? elsewhere.file(u"main.db"_s) : target.location();
+    makeDatabase(database, u"0"_s);
+    if (given != u"server"_s)
+        QVERIFY(QFile::setPermissions(database, openToAll));
+    const QByteArray stored = home.file(u"other.db"_s).toUtf8();
+    if (locationFile) {
+        home.write(LocationFile::fileName, stored);
+        home.write(LocationFile::markerName, {});
+    }
+    ScriptedPrompter prompter;
+
+    StationStartup startup(prompter);
+    startup.useLocation(given == u"folder"_s ? elsewhere.path() : database);
+    QCOMPARE(startup.run(), StationStartup::Outcome::Ready);
+    QCOMPARE(startup.location().path, database);
+    QVERIFY(startup.takeDatabase());
+    QCOMPARE(QFile::exists(home.file(LocationFile::fileName)), locationFile);
+    QCOMPARE(QFile::exists(home.file(LocationFile::markerName)), locationFile);
+    if (locationFile)
+        QCOMPARE(home.read(LocationFile::fileName), stored);
+    if (given != u"server"_s)
+        QCOMPARE(rights(database), openToAll);
 }
 
 QTEST_GUILESS_MAIN(TestStationStartup)

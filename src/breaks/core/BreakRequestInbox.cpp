@@ -2,6 +2,7 @@
 
 #include "breaks/core/BreakRequest.h"
 #include "platform/core/Clock.h"
+#include "platform/core/LogCategories.h"
 #include "platform/network/SenderAllowList.h"
 
 #include <QDebug>
@@ -45,7 +46,8 @@ void BreakRequestInbox::log(const QHostAddress &sender, const QString &reason)
     const QDateTime now = m_clock.now();
     if (!m_logMinute.isValid() || m_logMinute.secsTo(now) >= 60 || now < m_logMinute) {
         if (m_unlogged > 0)
-            qInfo().noquote() << u"Break-request port: %1 more datagrams dropped"_s.arg(m_unlogged);
+            qCInfo(lcNetwork).noquote()
+                << u"Break-request port: %1 more datagrams dropped"_s.arg(m_unlogged);
         m_logMinute = now;
         m_loggedThisMinute = 0;
         m_unlogged = 0;
@@ -59,7 +61,8 @@ void BreakRequestInbox::log(const QHostAddress &sender, const QString &reason)
     bool ipv4 = false;
     const quint32 ipv4Address = sender.toIPv4Address(&ipv4);
     const QString from = ipv4 ? QHostAddress(ipv4Address).toString() : sender.toString();
-    qInfo().noquote() << u"Break-request port: datagram from %1 dropped (%2); %3 dropped since "
-                         "the start"_s.arg(from, reason)
-                             .arg(m_dropped);
+    qCInfo(lcNetwork).noquote()
+        << u"Break-request port: datagram from %1 dropped (%2); %3 dropped since "
+           "the start"_s.arg(from, reason)
+               .arg(m_dropped);
 }

@@ -1,8 +1,12 @@
 #include "platform/gui/MessageBoxPrompter.h"
 
+#include "platform/core/LogCategories.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMessageBox>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -41,6 +45,9 @@ protected:
 int showBox(QWidget *parent, const QString &caption, const QString &text, PromptIcon icon,
             QMessageBox::StandardButtons buttons)
 {
+    // The log keeps what went wrong after the box is gone.
+    if (icon == PromptIcon::Error)
+        qCWarning(lcMessages).noquote() << caption + u": "_s + text;
     // A box belongs on top of whatever dialog is open at the moment.
     if (QWidget *modal = QApplication::activeModalWidget())
         parent = modal;

@@ -1,5 +1,7 @@
 #include "platform/network/SenderAllowList.h"
 
+#include "platform/core/LogCategories.h"
+
 #include <QDebug>
 #include <QHostInfo>
 #include <QRegularExpression>
@@ -20,7 +22,7 @@ SenderAllowList::SenderAllowList(const QStringList &entries, QObject *parent)
         ++m_lookups;
         QHostInfo::lookupHost(entry, this, [this, entry](const QHostInfo &host) {
             if (host.error() != QHostInfo::NoError)
-                qWarning().noquote()
+                qCWarning(lcNetwork).noquote()
                     << "Messages from" << entry
                     << "will be refused: the name cannot be looked up:" << host.errorString();
             m_addresses << host.addresses();

@@ -23,7 +23,7 @@ StationStartup::Outcome StationStartup::run()
     QString home;
     try {
         home = ChronelHome::path();
-        m_location = LocationFile(home).resolve();
+        m_location = m_givenLocation ? *m_givenLocation : LocationFile(home).resolve();
         PrivateFiles::tighten(home, m_location);
         // Opening a missing file would leave an empty database behind; only the wizard
         // makes new databases. A missing folder is a share out of reach, which the
@@ -56,6 +56,15 @@ StationStartup::Outcome StationStartup::run()
     }
 }
 
+void StationStartup::useLocation(const QString &location)
+{
+    // Not the home's own database, so its rights are left as they are.
+    if (DatabaseLocation::isServerUri(location) || QFileInfo(location).isDir())
+        m_givenLocation = DatabaseLocation{LocationFile::networkDatabase(location), false};
+    else
+        m_givenLocation = DatabaseLocation{location, false};
+}
+
 int StationStartup::exitCode(Outcome outcome)
 {
     switch (outcome) {
@@ -77,7 +86,9 @@ std::unique_ptr<Database> StationStartup::takeDatabase()
 StationStartup::Outcome StationStartup::askForWizard()
 {
     m_db.reset();
-    m_prompter.inform(tr("Wizard"), tr("Please run the Chronel wizard before continuing"),
+    m_prompter.inform(tr("Wizard"),
+                      tr("Please run the Chronel wizard before continuing") +
+                          u" (chronel-wizard)"_s,
                       PromptIcon::Information);
     return Outcome::NotSetUp;
 }

@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <memory>
+#include <optional>
 
 class Database;
 class Prompter;
@@ -27,6 +28,10 @@ public:
     explicit StationStartup(Prompter &prompter);
     ~StationStartup();
 
+    // This run uses `location` (a database file, a shared folder or a server URI) instead
+    // of what the location file says; the location file is then neither read nor written.
+    void useLocation(const QString &location);
+
     Outcome run();
     static int exitCode(Outcome outcome);
 
@@ -41,6 +46,7 @@ private:
 
     Prompter &m_prompter;
     DatabaseLocation m_location;
+    std::optional<DatabaseLocation> m_givenLocation;
     StartupValues m_values;
     std::unique_ptr<Database> m_db;
 };
