@@ -12,6 +12,8 @@
 #include "store/Schema.h"
 #include "store/Transaction.h"
 
+#include <QFileInfo>
+
 using namespace Qt::StringLiterals;
 
 StationStartup::StationStartup(Prompter &prompter) : m_prompter(prompter) {}
