@@ -21,6 +21,8 @@ struct StartupValues
     static constexpr int defaultSupervisorIdleMinutes = 10;
     // The hosts whose break requests are shown: options, StationOptions::breakRequestSenders.
     QString breakRequestSenders;
+    // Full screen, closed only by a supervisor: options, StationOptions::kiosk.
+    bool kiosk = false;
 
     bool confirmationOn() const { return confirmation == QLatin1String("1"); }
     bool breaksOn() const { return enableBreaks == QLatin1String("1"); }

@@ -2,6 +2,7 @@
 #include "TestDatabase.h"
 #include "TestStation.h"
 #include "WhenModal.h"
+#include "store/BackupFolder.h"
 
 #include <QTest>
 
@@ -65,6 +66,10 @@ QString whatOpens(StationMenu::Command command)
         return u":: Manual Log In/Out ::"_s;
     case StationMenu::ManualBreakEntry:
         return u":: Manual Break Input ::"_s;
+    case StationMenu::BackUpNow:
+        return u"The database was copied to %1."_s;
+    case StationMenu::RestoreBackup:
+        return u":: Restore Database ::"_s;
     case StationMenu::ForceLogIn:
         return u"This will cause all employees to be logged in.Are you sure?"_s;
     case StationMenu::ForceLogOut:
@@ -103,7 +108,7 @@ void TestMenuGate::gatedCommand_data()
         QTest::newRow(qPrintable(item.menu + u" > "_s + item.text)) << item.command;
         ++gated;
     }
-    QCOMPARE(gated, 20);
+    QCOMPARE(gated, 22);
 }
 
 void TestMenuGate::gatedCommand()
@@ -114,6 +119,7 @@ void TestMenuGate::gatedCommand()
     TestDatabase target(u"sqlite"_s);
     Station stationA(target.location());
     stationA.setUp();
+    stationA.context.location = {target.location(), true};
     stationA.db.exec(u"insert into employees (employee,cardnum) values ('Bob','17')"_s);
     stationA.db.exec(u"insert into locked (cardnum,locked) values ('17','0')"_s);
     stationA.db.exec(u"insert into users (username,password) values ('chief','x')"_s);
@@ -130,6 +136,11 @@ void TestMenuGate::gatedCommand()
     if (asks) {
         stationA.prompter.expectQuestion(u"Confirm"_s, opens, false);
         stationA.trigger(command);
+    } else if (command == StationMenu::BackUpNow) {
+        const QString copy = BackupFolder(target.location()).copyPath(stationA.clock.now().date());
+        stationA.prompter.expectMessage(u"Backup"_s, opens.arg(copy), PromptIcon::Information);
+        stationA.trigger(command);
+        QVERIFY2(stationA.prompter.scriptDone(), qPrintable(stationA.prompter.pending()));
     } else {
         QCOMPARE(stationA.open(command), opens);
     }

@@ -75,7 +75,8 @@ std::optional<ProgramOptions::Stored> ProgramOptions::load()
                         settings[u"ali"_s],
                         settings[u"alo"_s],
                         {isOn(confirmation[u"active"_s]), isOn(breaks[u"enablebreaks"_s]),
-                         isOn(breaks[u"enableauth"_s])},
+                         isOn(breaks[u"enableauth"_s]),
+                         isOn(StationOptions(m_db).text(StationOptions::kiosk))},
                         StationOptions(m_db).number(StationOptions::supervisorIdleMinutes,
                                                     StartupValues::defaultSupervisorIdleMinutes)};
     });
@@ -257,6 +258,17 @@ ProgramOptions::Switches ProgramOptions::setAuthorisation(const Switches &shown,
     tellToRestart();
     Switches after = shown;
     after.authorisation = on;
+    return after;
+}
+
+ProgramOptions::Switches ProgramOptions::setKiosk(const Switches &shown, bool on)
+{
+    if (!writeReported(m_prompter, m_db,
+                       [&] { StationOptions(m_db).set(StationOptions::kiosk, flag(on)); }))
+        return shown;
+    tellToRestart();
+    Switches after = shown;
+    after.kiosk = on;
     return after;
 }
 

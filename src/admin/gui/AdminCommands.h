@@ -7,6 +7,7 @@
 #include <functional>
 #include <optional>
 
+class Clock;
 class Database;
 struct DatabaseLocation;
 class Prompter;
@@ -18,8 +19,9 @@ struct StartupValues;
 class AdminCommands
 {
 public:
-    // `restart` ends the program so that the next start reads a new database location.
-    AdminCommands(Database &db, Prompter &prompter, const StartupValues &values,
+    // `restart` ends the program so that the next start reads a new database location or
+    // opens a restored copy.
+    AdminCommands(Database &db, Prompter &prompter, Clock &clock, const StartupValues &values,
                   const DatabaseLocation &location, QWidget *window, std::function<void()> restart);
 
     MenuCommands commands();
@@ -27,6 +29,7 @@ public:
 private:
     Database &m_db;
     Prompter &m_prompter;
+    Clock &m_clock;
     const StartupValues &m_values;
     const DatabaseLocation &m_location;
     QWidget *m_window;

@@ -104,4 +104,5 @@ void StationStartup::readValues()
     m_values.supervisorIdleMinutes = StationOptions(*m_db).number(
         StationOptions::supervisorIdleMinutes, StartupValues::defaultSupervisorIdleMinutes);
     m_values.breakRequestSenders = StationOptions(*m_db).text(StationOptions::breakRequestSenders);
+    m_values.kiosk = StationOptions(*m_db).text(StationOptions::kiosk) == u"1"_s;
 }

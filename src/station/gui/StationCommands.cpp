@@ -20,8 +20,8 @@ StationCommands::StationCommands(StationWindow &window, StationContext &context)
                  [this](const QString &employee) {
                      m_breaks.openBreakDialog(employee, m_context.currentCardNumber);
                  }),
-      m_admin(context.db, context.prompter, context.values, context.location, &window,
-              [&window] { Q_EMIT window.exitRequested(ExitCode::EndedItself); }),
+      m_admin(context.db, context.prompter, context.clock, context.values, context.location,
+              &window, [&window] { Q_EMIT window.exitRequested(ExitCode::EndedItself); }),
       m_reports(context.db, context.prompter, context.clock, context.values, &window)
 {
     connect(&window, &StationWindow::cardEntered, this, &StationCommands::clockCard);
@@ -31,10 +31,17 @@ StationCommands::StationCommands(StationWindow &window, StationContext &context)
 
     window.setCommandHandler(StationMenu::LogIn, [this] { openLogIn(); });
     window.setCommandHandler(StationMenu::LogOut, [this] { m_login.logOut(); });
+    window.setCommandHandler(StationMenu::Exit, [this] { exit(); });
     addGated(m_clocking.commands());
     addGated(m_admin.commands());
     addGated(m_reports.commands());
     addGated(m_breaks.commands());
+}
+
+void StationCommands::startDailyBackups()
+{
+    if (m_context.location.localMode && !m_context.location.isServer())
+        m_dailyBackup = std::make_unique<DailyBackup>(m_context.db, m_context.location.path);
 }
 
 void StationCommands::addGated(const MenuCommands &commands)
@@ -64,12 +71,23 @@ void StationCommands::tick()
     const QDateTime now = m_context.clock.now();
     m_context.session.endIfIdle(now);
     m_clocking.tick(now);
+    if (m_dailyBackup)
+        m_dailyBackup->tick(now);
 }
 
 void StationCommands::openLogIn()
 {
     LoginDialog dialog(m_login, &m_window);
     dialog.exec();
+    if (m_dailyBackup && m_context.session.loggedIn())
+        m_dailyBackup->reportFailure(m_context.prompter);
+}
+
+void StationCommands::exit()
+{
+    // Employees at a kiosk cannot end the station; a supervisor can.
+    if (!m_window.isKiosk() || m_gate.allows(StationMenu::Access::Gated))
+        m_window.askToExit();
 }
 
 void StationCommands::clockCard(const QString &cardNumber)

@@ -12,6 +12,7 @@ class Prompter;
 class QAction;
 class QLineEdit;
 class QMenuBar;
+class QPushButton;
 class QTimer;
 
 // The clock that employees use: card field, date, running time and the menus through
@@ -35,6 +36,15 @@ public:
 
     void refreshClock();
 
+    // For a station nobody minds: full screen and on top, card field, date and time large
+    // enough to read from a distance, and the focus kept on the card field. Esc, the close
+    // box and Hide do nothing. Called before the window is shown.
+    void enterKioskMode();
+    bool isKiosk() const { return m_kiosk; }
+
+    // Asks, then ends the program.
+    void askToExit();
+
 Q_SIGNALS:
     // The program should end with this exit code.
     void exitRequested(int exitCode);
@@ -43,12 +53,16 @@ Q_SIGNALS:
     // Once a second, after the clock display is refreshed.
     void ticked();
 
+protected:
+    void reject() override;
+    void changeEvent(QEvent *event) override;
+
 private:
     QMenuBar *buildMenuBar();
     QWidget *buildLogArea();
     void enterCard();
     void releaseHeldCards();
-    void askToExit();
+    void keepCardFieldFocused();
     void showAbout();
 
     Clock &m_clock;
@@ -56,10 +70,12 @@ private:
     QLineEdit *m_cardField = nullptr;
     QLineEdit *m_dateField = nullptr;
     QLineEdit *m_timeField = nullptr;
+    QPushButton *m_hide = nullptr;
     QTimer *m_timer = nullptr;
     QTimer *m_cardHold = nullptr;
     QString m_justClocked;
     QStringList m_heldCards;
     QHash<int, QAction *> m_actions;
     QHash<int, QMetaObject::Connection> m_handlers;
+    bool m_kiosk = false;
 };
