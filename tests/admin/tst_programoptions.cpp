@@ -173,7 +173,7 @@ void TestProgramOptions::switches_data()
         row("kiosk on") << u"kiosk"_s << true << confirmation << false << true
                         << QStringList{changes} << confirmation + kiosk << 0;
         row("kiosk off") << u"kiosk"_s << false << kiosk + breaks << false << true
-                         << QStringList{changes} << breaks << 0;
+                         << QStringList{changes} << breaks << 2;
         row("breaks off, kiosk stays")
             << u"breaks"_s << false << confirmation + breaks + kiosk << false << true
             << QStringList{changes} << confirmation + kiosk << 0;
