@@ -9,6 +9,7 @@
 #include "platform/gui/MessageBoxPrompter.h"
 #include "platform/network/SenderAllowList.h"
 #include "platform/network/UdpMessenger.h"
+#include "station/core/KioskOption.h"
 #include "station/core/StationContext.h"
 #include "station/core/StationLock.h"
 #include "station/core/StationStartup.h"
@@ -79,7 +80,10 @@ int main(int argc, char *argv[])
     context.location = startup.location();
     StationWindow window(clock, prompter);
     prompter.setParent(&window);
+    if (KioskOption::requested(QCoreApplication::arguments()) || startup.values().kiosk)
+        window.enterKioskMode();
     StationCommands commands(window, context);
+    commands.startDailyBackups();
     // Break requests sent from the allowed hosts are shown here; the station runs on without.
     BreakRequestNotices breakRequests(
         clock, SenderAllowList::entries(startup.values().breakRequestSenders));

@@ -21,5 +21,6 @@ StartupValues StartupValues::read(Database &db)
     values.supervisorIdleMinutes = options.number(StationOptions::supervisorIdleMinutes,
                                                   StartupValues::defaultSupervisorIdleMinutes);
     values.breakRequestSenders = options.text(StationOptions::breakRequestSenders);
+    values.kiosk = options.text(StationOptions::kiosk) == QLatin1String("1");
     return values;
 }

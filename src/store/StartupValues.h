@@ -29,6 +29,8 @@ struct StartupValues
     static constexpr int defaultSupervisorIdleMinutes = 10;
     // The hosts whose break requests are shown: options, StationOptions::breakRequestSenders.
     QString breakRequestSenders;
+    // Full screen, closed only by a supervisor: options, StationOptions::kiosk.
+    bool kiosk = false;
 
     // Reads the values as the station starts with them. Throws DatabaseError.
     static StartupValues read(Database &db);

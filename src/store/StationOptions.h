@@ -15,6 +15,8 @@ public:
     // The hosts whose break requests a station shows, separated by commas or blanks; none
     // shows every host's.
     static inline const QString breakRequestSenders = QStringLiteral("breakrequestsenders");
+    // "1" when the station runs as a kiosk.
+    static inline const QString kiosk = QStringLiteral("kiosk");
 
     explicit StationOptions(Database &db) : m_db(db) {}
 

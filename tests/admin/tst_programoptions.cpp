@@ -50,6 +50,8 @@ void setSwitches(Database &db, const Switches &switches)
     db.exec(u"update con set active = ?"_s, {switches.confirmation ? u"1"_s : u"0"_s});
     db.exec(u"update breaksettings set enablebreaks = ?, enableauth = ?"_s,
             {switches.breaks ? u"1"_s : u"0"_s, switches.authorisation ? u"1"_s : u"0"_s});
+    if (switches.kiosk)
+        db.exec(u"insert into options (name,value) values (?,'1')"_s, {StationOptions::kiosk});
 }
 
 void addEmployees(Database &db)
@@ -120,9 +122,10 @@ private Q_SLOTS:
 void TestProgramOptions::switches_data()
 {
     QTest::addColumn<QString>("engine");
-    QTest::addColumn<QString>("box"); // confirmation, breaks or authorisation
+    QTest::addColumn<QString>("box"); // confirmation, breaks, authorisation or kiosk
     QTest::addColumn<bool>("on");
-    QTest::addColumn<int>("before");   // confirmation, breaks, authorisation as bits 1, 2, 4
+    QTest::addColumn<int>(
+        "before"); // confirmation, breaks, authorisation, kiosk as bits 1, 2, 4, 8
     QTest::addColumn<bool>("answer");  // to the breaks question, when it is asked
     QTest::addColumn<bool>("staffed"); // employees on file
     QTest::addColumn<QStringList>("prompts");
@@ -133,7 +136,7 @@ void TestProgramOptions::switches_data()
     const QString note = u"note"_s;
     const QString refused = u"refused"_s;
     const QString changes = u"restart"_s;
-    constexpr int confirmation = 1, breaks = 2, authorisation = 4;
+    constexpr int confirmation = 1, breaks = 2, authorisation = 4, kiosk = 8;
     for (const QString &engine : {u"sqlite"_s, u"postgresql"_s}) {
         const auto row = [&](const char *name) -> QTestData & {
             return QTest::addRow("%s %s", name, qPrintable(engine)) << engine;
@@ -163,6 +166,13 @@ void TestProgramOptions::switches_data()
                                 << QStringList{changes} << confirmation + authorisation << 0;
         row("authorisation off") << u"authorisation"_s << false << authorisation << false << true
                                  << QStringList{changes} << 0 << 0;
+        row("kiosk on") << u"kiosk"_s << true << confirmation << false << true
+                        << QStringList{changes} << confirmation + kiosk << 0;
+        row("kiosk off") << u"kiosk"_s << false << kiosk + breaks << false << true
+                         << QStringList{changes} << breaks << 2;
+        row("breaks off, kiosk stays")
+            << u"breaks"_s << false << confirmation + breaks + kiosk << false << true
+            << QStringList{changes} << confirmation + kiosk << 0;
     }
 }
 
@@ -178,7 +188,7 @@ void TestProgramOptions::switches()
     QFETCH(int, after);
     QFETCH(int, breakRows);
     const auto switchesOf = [](int bits) {
-        return Switches{bool(bits & 1), bool(bits & 2), bool(bits & 4)};
+        return Switches{bool(bits & 1), bool(bits & 2), bool(bits & 4), bool(bits & 8)};
     };
 
     Database db(target.location());
@@ -208,6 +218,8 @@ void TestProgramOptions::switches()
         result = options.setConfirmation(shown, on);
     else if (box == u"breaks"_s)
         result = options.setBreaks(shown, on);
+    else if (box == u"kiosk"_s)
+        result = options.setKiosk(shown, on);
     else
         result = options.setAuthorisation(shown, on);
 
@@ -216,6 +228,7 @@ void TestProgramOptions::switches()
     QCOMPARE(result.confirmation, expected.confirmation);
     QCOMPARE(result.breaks, expected.breaks);
     QCOMPARE(result.authorisation, expected.authorisation);
+    QCOMPARE(result.kiosk, expected.kiosk);
     QCOMPARE(options.load()->switches, expected);
     QCOMPARE(usedBreaks(db).size(), breakRows);
     QVERIFY(!db.inTransaction());
@@ -621,6 +634,14 @@ void TestProgramOptions::dialog()
         QVERIFY(!box(u"breaksBox"_s)->isChecked());
         QCOMPARE(column(db, u"con"_s, u"active"_s), u"0"_s);
         QVERIFY(usedBreaks(db).isEmpty());
+
+        // Kiosk mode is stored for the next start.
+        QVERIFY(!box(u"kioskBox"_s)->isChecked());
+        scriptRestart(prompter);
+        clickBox(box(u"kioskBox"_s));
+        QVERIFY2(prompter.scriptDone(), qPrintable(prompter.pending()));
+        QVERIFY(box(u"kioskBox"_s)->isChecked());
+        QCOMPARE(StationOptions(db).text(StationOptions::kiosk), u"1"_s);
 
         checked = true;
         QTest::keyClick(dialog, Qt::Key_Escape);

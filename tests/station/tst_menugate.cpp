@@ -4,6 +4,7 @@
 #include "TestStation.h"
 #include "WhenModal.h"
 #include "reports/gui/ReportDialog.h"
+#include "store/BackupFolder.h"
 
 #include <QTest>
 
@@ -98,6 +99,10 @@ QString whatOpens(StationMenu::Command command)
         return u":: Manual Log In/Out ::"_s;
     case StationMenu::ManualBreakEntry:
         return u":: Manual Break Input ::"_s;
+    case StationMenu::BackUpNow:
+        return u"The database was copied to %1."_s;
+    case StationMenu::RestoreBackup:
+        return u":: Restore Database ::"_s;
     case StationMenu::ForceLogIn:
         return u"This will cause all employees to be logged in.Are you sure?"_s;
     case StationMenu::ForceLogOut:
@@ -157,7 +162,7 @@ void TestMenuGate::gate_data()
                 << item.command << reports << breaksOn << true << loggedOut << loggedIn;
         }
     }
-    QCOMPARE(gated, 23);
+    QCOMPARE(gated, 25);
 }
 
 void TestMenuGate::gate()
@@ -194,6 +199,11 @@ void TestMenuGate::gate()
         ++prompts;
     } else if (asks(command)) {
         station.prompter.expectQuestion(u"Confirm"_s, opens, false);
+        station.trigger(command);
+        ++prompts;
+    } else if (command == StationMenu::BackUpNow) {
+        const QString copy = BackupFolder(target.location()).copyPath(station.clock.now().date());
+        station.prompter.expectMessage(u"Backup"_s, opens.arg(copy), PromptIcon::Information);
         station.trigger(command);
         ++prompts;
     } else {

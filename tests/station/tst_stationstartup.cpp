@@ -35,6 +35,7 @@ void makeDatabase(const QString &location, const QString &first)
             "break1 = 'Tea', break2 = 'Lunch'"_s);
     db.exec(u"insert into options (name,value) values (?,?)"_s,
             {StationOptions::breakRequestSenders, u"10.0.0.5, boss-pc"_s});
+    db.exec(u"insert into options (name,value) values (?,'1')"_s, {StationOptions::kiosk});
 }
 
 // Read, write and execute rights of `path` for its owner, group and others.
@@ -150,6 +151,7 @@ void TestStationStartup::setUpDatabaseStarts()
     QCOMPARE(values.numberOfBreaks, 2);
     QCOMPARE(values.breakNames, (QStringList{u"Tea"_s, u"Lunch"_s, u"-"_s}));
     QCOMPARE(values.breakRequestSenders, u"10.0.0.5, boss-pc"_s);
+    QVERIFY(values.kiosk);
     QCOMPARE(flag(target.location()), u"0"_s);
 }
 

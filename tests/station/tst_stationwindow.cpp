@@ -120,7 +120,8 @@ void TestStationWindow::menuEntries_data()
                                             u"Audit Trail"_s};
     QTest::newRow("Maintainence") << u"Maintainence"_s
                                   << QStringList{u"Database Manager"_s, u"Employee Manager"_s,
-                                                 u"Security Manager"_s};
+                                                 u"Security Manager"_s, u"-"_s,
+                                                 u"Back Up Now"_s,      u"Restore..."_s};
     QTest::newRow("Options") << u"Options"_s
                              << QStringList{u"Program Options"_s,     u"Company Setup"_s,
                                             u"Network Options"_s,     u"-"_s,

@@ -104,7 +104,8 @@ std::optional<ProgramOptions::Stored> ProgramOptions::load()
                         settings.times.autoLogIn,
                         settings.times.autoLogOut,
                         {settings.confirmation, settings.breaks == StationSettings::Switch::On,
-                         settings.authorisation},
+                         settings.authorisation,
+                         StationOptions(m_db).text(StationOptions::kiosk) == u"1"_s},
                         StationOptions(m_db).number(StationOptions::supervisorIdleMinutes,
                                                     StartupValues::defaultSupervisorIdleMinutes),
                         WorkSettings::load(m_db)};
@@ -298,6 +299,17 @@ ProgramOptions::Switches ProgramOptions::setAuthorisation(const Switches &shown,
         }))
         return shown;
     tellToRestart();
+    return after;
+}
+
+ProgramOptions::Switches ProgramOptions::setKiosk(const Switches &shown, bool on)
+{
+    if (!writeReported(m_prompter, m_db,
+                       [&] { StationOptions(m_db).set(StationOptions::kiosk, flag(on)); }))
+        return shown;
+    tellToRestart();
+    Switches after = shown;
+    after.kiosk = on;
     return after;
 }
 

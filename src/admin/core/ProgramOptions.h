@@ -13,7 +13,7 @@ class Prompter;
 
 // The station settings a supervisor changes: the manager's address, the hosts whose
 // break requests are shown, the cut-off and automatic log-in/out times and the
-// confirmation, break and authorisation switches.
+// confirmation, break, authorisation and kiosk switches.
 // Each change is written at once; the station reads them at its next start.
 class ProgramOptions
 {
@@ -27,6 +27,7 @@ public:
         bool confirmation = false;
         bool breaks = false;
         bool authorisation = false;
+        bool kiosk = false;
 
         bool operator==(const Switches &) const = default;
     };
@@ -71,6 +72,7 @@ public:
     Switches setConfirmation(const Switches &shown, bool on);
     Switches setBreaks(const Switches &shown, bool on);
     Switches setAuthorisation(const Switches &shown, bool on);
+    Switches setKiosk(const Switches &shown, bool on);
 
 private:
     // Turns the break switch off and drops the break marks, in the caller's transaction.

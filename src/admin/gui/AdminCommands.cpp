@@ -1,15 +1,18 @@
 #include "admin/gui/AdminCommands.h"
 
+#include "admin/core/BackupAndRestore.h"
 #include "admin/gui/CompanySetupDialog.h"
 #include "admin/gui/DatabaseManagerDialog.h"
 #include "admin/gui/EmployeeManagerDialog.h"
 #include "admin/gui/NetworkOptionsDialog.h"
 #include "admin/gui/ProgramOptionsDialog.h"
+#include "admin/gui/RestoreBackupDialog.h"
 #include "admin/gui/SecurityManagerDialog.h"
+#include "platform/core/Clock.h"
 #include "store/DatabaseLocation.h"
 #include "store/StartupValues.h"
 
-AdminCommands::AdminCommands(Database &db, Prompter &prompter, const Clock &clock,
+AdminCommands::AdminCommands(Database &db, Prompter &prompter, Clock &clock,
                              AuditTrail &audit, const StartupValues &values,
                              const DatabaseLocation &location, QWidget *window,
                              std::function<void()> restart)
@@ -39,6 +42,18 @@ MenuCommands AdminCommands::commands()
              // The new location is read at the next start only, so the program ends here.
              if (NetworkOptionsDialog::run(m_prompter, m_location.localMode, m_networkChoice,
                                            m_window, &m_db))
+                 m_restart();
+         }},
+        {StationMenu::BackUpNow,
+         [this] {
+             BackupAndRestore backups(m_db, m_prompter, m_location);
+             if (backups.available())
+                 backups.backUpNow(m_clock.now().date());
+         }},
+        {StationMenu::RestoreBackup,
+         [this] {
+             // The next start opens the copy.
+             if (RestoreBackupDialog::run(m_db, m_prompter, m_location, m_clock, m_window))
                  m_restart();
          }},
     };

@@ -21,7 +21,7 @@ class AdminCommands
 {
 public:
     // `restart` ends the program so that the next start reads a new database location.
-    AdminCommands(Database &db, Prompter &prompter, const Clock &clock, AuditTrail &audit,
+    AdminCommands(Database &db, Prompter &prompter, Clock &clock, AuditTrail &audit,
                   const StartupValues &values, const DatabaseLocation &location, QWidget *window,
                   std::function<void()> restart);
 
@@ -30,7 +30,7 @@ public:
 private:
     Database &m_db;
     Prompter &m_prompter;
-    const Clock &m_clock;
+    Clock &m_clock;
     AuditTrail &m_audit;
     const StartupValues &m_values;
     const DatabaseLocation &m_location;

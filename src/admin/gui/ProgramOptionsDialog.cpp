@@ -214,6 +214,10 @@ QWidget *ProgramOptionsDialog::buildSwitchGroup()
     m_authorisation = addSwitch(group, tr("Break authorization"), u"authorisationBox"_s);
     connect(m_authorisation, &QCheckBox::toggled, this,
             [this](bool on) { showSwitches(m_options.setAuthorisation(m_switches, on)); });
+    m_kiosk =
+        addSwitch(group, tr("Kiosk mode (full screen; only a supervisor can exit)"), u"kioskBox"_s);
+    connect(m_kiosk, &QCheckBox::toggled, this,
+            [this](bool on) { showSwitches(m_options.setKiosk(m_switches, on)); });
     return group;
 }
 
@@ -258,7 +262,7 @@ void ProgramOptionsDialog::showSwitches(const ProgramOptions::Switches &switches
     // Showing a state writes nothing.
     for (const auto &[box, on] :
          {std::pair{m_confirmation, switches.confirmation}, std::pair{m_breaks, switches.breaks},
-          std::pair{m_authorisation, switches.authorisation}}) {
+          std::pair{m_authorisation, switches.authorisation}, std::pair{m_kiosk, switches.kiosk}}) {
         const QSignalBlocker quiet(box);
         box->setChecked(on);
     }

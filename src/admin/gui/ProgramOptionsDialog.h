@@ -44,4 +44,5 @@ private:
     QCheckBox *m_confirmation = nullptr;
     QCheckBox *m_breaks = nullptr;
     QCheckBox *m_authorisation = nullptr;
+    QCheckBox *m_kiosk = nullptr;
 };

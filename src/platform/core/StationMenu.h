@@ -34,6 +34,8 @@ enum Command
     DatabaseManager = 32778,
     EmployeeManager = 32779,
     SecurityManager = 32780,
+    BackUpNow = 32798,
+    RestoreBackup = 32799,
     ProgramOptions = 32781,
     CompanySetup = 32782,
     NetworkOptions = 32792,

@@ -34,10 +34,17 @@ StationCommands::StationCommands(StationWindow &window, StationContext &context)
 
     window.setCommandHandler(StationMenu::LogIn, [this] { openLogIn(); });
     window.setCommandHandler(StationMenu::LogOut, [this] { m_login.logOut(); });
+    window.setCommandHandler(StationMenu::Exit, [this] { exit(); });
     addGated(m_clocking.commands());
     addGated(m_admin.commands());
     addGated(m_reports.commands());
     addGated(m_breaks.commands());
+}
+
+void StationCommands::startDailyBackups()
+{
+    if (m_context.location.localMode && !m_context.location.isServer())
+        m_dailyBackup = std::make_unique<DailyBackup>(m_context.db, m_context.location.path);
 }
 
 void StationCommands::addGated(const MenuCommands &commands)
@@ -67,6 +74,8 @@ void StationCommands::tick()
     const QDateTime now = m_context.clock.now();
     m_context.session.endIfIdle(now);
     m_clocking.tick(now);
+    if (m_dailyBackup)
+        m_dailyBackup->tick(now);
 }
 
 void StationCommands::openLogIn()
@@ -76,6 +85,15 @@ void StationCommands::openLogIn()
     // The supervisor's changes from here on carry the name.
     if (m_context.session.loggedIn())
         m_context.audit.setSupervisor(m_context.session.userName());
+    if (m_dailyBackup && m_context.session.loggedIn())
+        m_dailyBackup->reportFailure(m_context.prompter);
+}
+
+void StationCommands::exit()
+{
+    // Employees at a kiosk cannot end the station; a supervisor can.
+    if (!m_window.isKiosk() || m_gate.allows(StationMenu::Access::Gated))
+        m_window.askToExit();
 }
 
 void StationCommands::clockCard(const QString &cardNumber)

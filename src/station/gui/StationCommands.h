@@ -4,10 +4,12 @@
 #include "breaks/gui/BreakCommands.h"
 #include "reports/gui/ReportCommands.h"
 #include "station/core/AccessGate.h"
+#include "station/core/DailyBackup.h"
 #include "station/core/SupervisorLogin.h"
 #include "station/gui/ClockingCommands.h"
 
 #include <QObject>
+#include <memory>
 
 class StationWindow;
 struct StationContext;
@@ -21,6 +23,9 @@ class StationCommands : public QObject
 public:
     StationCommands(StationWindow &window, StationContext &context);
 
+    // From now on a local database is copied once a day.
+    void startDailyBackups();
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -30,6 +35,7 @@ private:
     void addGated(const MenuCommands &commands);
     void openLogIn();
     void clockCard(const QString &cardNumber);
+    void exit();
 
     StationWindow &m_window;
     StationContext &m_context;
@@ -39,4 +45,5 @@ private:
     ClockingCommands m_clocking;
     AdminCommands m_admin;
     ReportCommands m_reports;
+    std::unique_ptr<DailyBackup> m_dailyBackup;
 };

@@ -8,6 +8,8 @@
 #include "platform/gui/DialogButton.h"
 
 #include <QAccessible>
+#include <QApplication>
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -22,6 +24,9 @@
 using namespace Qt::StringLiterals;
 
 namespace {
+
+constexpr int kioskFieldPointSize = 40;
+constexpr int kioskLabelPointSize = 24;
 
 QLineEdit *centredField(QWidget *parent)
 {
@@ -64,6 +69,8 @@ StationWindow::StationWindow(Clock &clock, Prompter &prompter, QWidget *parent)
     m_timer->setInterval(1000);
     connect(m_timer, &QTimer::timeout, this, [this] {
         refreshClock();
+        if (m_kiosk)
+            keepCardFieldFocused();
         Q_EMIT ticked();
     });
     m_timer->start();
@@ -123,9 +130,12 @@ QWidget *StationWindow::buildLogArea()
     timeLabel->setBuddy(m_timeField);
     m_timeField->setAccessibleName(timeLabel->text());
 
-    auto *hide = DialogButton::create(tr("Hide"), u"hideButton"_s, group);
-    hide->setFlat(true);
-    connect(hide, &QPushButton::clicked, this, &QWidget::showMinimized);
+    m_hide = DialogButton::create(tr("Hide"), u"hideButton"_s, group);
+    m_hide->setFlat(true);
+    connect(m_hide, &QPushButton::clicked, this, [this] {
+        if (!m_kiosk)
+            showMinimized();
+    });
 
     grid->addWidget(iconLabel(u":/chronel/log-area.png"_s, group), 0, 0, 2, 1);
     grid->addWidget(m_cardField, 0, 1, 1, 2);
@@ -150,7 +160,7 @@ QWidget *StationWindow::buildLogArea()
 
     grid->addWidget(m_status, 1, 1, 1, 2);
     grid->addWidget(new QLabel(tr("Build %1").arg(ChronelVersion::buildText), group), 4, 1);
-    grid->addWidget(hide, 4, 2, Qt::AlignRight);
+    grid->addWidget(m_hide, 4, 2, Qt::AlignRight);
     return group;
 }
 
@@ -224,6 +234,64 @@ void StationWindow::showStatus(const QStringList &lines, bool alert)
     // A live region: screen readers speak the new text without the focus moving there.
     QAccessibleEvent announce(m_status, alert ? QAccessible::Alert : QAccessible::NameChanged);
     QAccessible::updateAccessibility(&announce);
+}
+
+void StationWindow::enterKioskMode()
+{
+    m_kiosk = true;
+    setWindowFlag(Qt::WindowStaysOnTopHint);
+    layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
+    // About a centimetre and a half high on a common screen: readable from two metres.
+    for (QLineEdit *field : {m_cardField, m_dateField, m_timeField}) {
+        QFont large = field->font();
+        large.setPointSize(kioskFieldPointSize);
+        field->setFont(large);
+    }
+    const QList<QLabel *> labels = findChildren<QLabel *>();
+    for (QLabel *label : labels) {
+        QFont large = label->font();
+        large.setPointSize(kioskLabelPointSize);
+        label->setFont(large);
+    }
+    // The status panel among them, its three lines in the larger type.
+    m_status->setMinimumHeight(m_status->fontMetrics().lineSpacing() * 3 + 8);
+    m_hide->hide();
+    setWindowState(windowState() | Qt::WindowFullScreen);
+}
+
+void StationWindow::reject()
+{
+    // Esc and the close box end the program, except at a kiosk.
+    if (!m_kiosk)
+        QDialog::reject();
+}
+
+void StationWindow::changeEvent(QEvent *event)
+{
+    QDialog::changeEvent(event);
+    if (!m_kiosk)
+        return;
+    if (event->type() == QEvent::WindowStateChange && windowState().testFlag(Qt::WindowMinimized))
+        // A window manager's own minimise shortcut is not a way out either.
+        QTimer::singleShot(0, this, [this] { setWindowState(Qt::WindowFullScreen); });
+    else if (event->type() == QEvent::ActivationChange)
+        keepCardFieldFocused();
+}
+
+void StationWindow::keepCardFieldFocused()
+{
+    // A supervisor at work in a dialog or a menu keeps them.
+    if (!isVisible() || QApplication::activeModalWidget() || QApplication::activePopupWidget())
+        return;
+    if (!isActiveWindow()) {
+        // Another of the station's windows, such as a break request, may have the focus;
+        // another program may not. The window is on top already.
+        if (QApplication::activeWindow())
+            return;
+        activateWindow();
+    }
+    if (!m_cardField->hasFocus())
+        m_cardField->setFocus();
 }
 
 void StationWindow::askToExit()

@@ -13,6 +13,7 @@ class QAction;
 class QLabel;
 class QLineEdit;
 class QMenuBar;
+class QPushButton;
 class QTimer;
 
 // The clock that employees use: card field, date, running time and the menus through
@@ -41,6 +42,15 @@ public:
     void showStatus(const QStringList &lines, bool alert);
     QLabel *statusPanel() const { return m_status; }
 
+    // For a station nobody minds: full screen and on top, card field, date and time large
+    // enough to read from a distance, and the focus kept on the card field. Esc, the close
+    // box and Hide do nothing. Called before the window is shown.
+    void enterKioskMode();
+    bool isKiosk() const { return m_kiosk; }
+
+    // Asks, then ends the program.
+    void askToExit();
+
 Q_SIGNALS:
     // The program should end with this exit code.
     void exitRequested(int exitCode);
@@ -49,12 +59,16 @@ Q_SIGNALS:
     // Once a second, after the clock display is refreshed.
     void ticked();
 
+protected:
+    void reject() override;
+    void changeEvent(QEvent *event) override;
+
 private:
     QMenuBar *buildMenuBar();
     QWidget *buildLogArea();
     void enterCard();
     void releaseHeldCards();
-    void askToExit();
+    void keepCardFieldFocused();
     void showAbout();
 
     Clock &m_clock;
@@ -62,6 +76,7 @@ private:
     QLineEdit *m_cardField = nullptr;
     QLineEdit *m_dateField = nullptr;
     QLineEdit *m_timeField = nullptr;
+    QPushButton *m_hide = nullptr;
     QTimer *m_timer = nullptr;
     QTimer *m_cardHold = nullptr;
     QLabel *m_status = nullptr;
@@ -70,4 +85,5 @@ private:
     QStringList m_heldCards;
     QHash<int, QAction *> m_actions;
     QHash<int, QMetaObject::Connection> m_handlers;
+    bool m_kiosk = false;
 };
