@@ -304,8 +304,11 @@ ProgramOptions::Switches ProgramOptions::setAuthorisation(const Switches &shown,
 
 ProgramOptions::Switches ProgramOptions::setKiosk(const Switches &shown, bool on)
 {
-    if (!writeReported(m_prompter, m_db,
-                       [&] { StationOptions(m_db).set(StationOptions::kiosk, flag(on)); }))
+    const auto state = [](bool kiosk) { return kiosk ? u"on"_s : u"off"_s; };
+    if (!writeReported(m_prompter, m_db, [&] {
+            StationOptions(m_db).set(StationOptions::kiosk, on ? u"1"_s : u"0"_s);
+            noteOption(m_db, u"kiosk mode"_s, state(shown.kiosk), state(on));
+        }))
         return shown;
     tellToRestart();
     Switches after = shown;
