@@ -39,6 +39,7 @@ int main(int argc, char *argv[])
                     "postgresql:// URI) for this run, whatever path.ini says."),
         QObject::tr("location"));
     commandLine.addOption(databaseOption);
+    commandLine.addOption(KioskOption::option());
     if (const std::optional<int> exitCode = commandLine.parse(QApplication::arguments()))
         return *exitCode;
 

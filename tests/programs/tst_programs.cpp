@@ -92,6 +92,8 @@ void TestPrograms::commandLine_data()
     QTest::newRow("station's own option in the help")
         << u"chronel"_s << QStringList{u"--help"_s} << 0 << QByteArray("--database <location>")
         << QByteArray();
+    QTest::newRow("station's kiosk option in the help")
+        << u"chronel"_s << QStringList{u"--help"_s} << 0 << QByteArray("--kiosk") << QByteArray();
     QTest::newRow("station --help-all") << u"chronel"_s << QStringList{u"--help-all"_s} << 0
                                         << QByteArray("-platform") << QByteArray();
     QTest::newRow("station --database without a location")
