@@ -1,6 +1,7 @@
 #include "breaks/gui/BreakRequestNotices.h"
 #include "platform/audio/AudioTonePlayer.h"
 #include "platform/core/Clock.h"
+#include "platform/core/Translations.h"
 #include "platform/core/Version.h"
 #include "platform/gui/MessageBoxPrompter.h"
 #include "platform/network/SenderAllowList.h"
@@ -20,6 +21,7 @@ using namespace Qt::StringLiterals;
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    Translations::install(app);
     QApplication::setApplicationName(u"Chronel"_s);
     QApplication::setApplicationVersion(ChronelVersion::text);
     QApplication::setWindowIcon(QIcon(u":/chronel/chronel.png"_s));

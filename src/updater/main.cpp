@@ -1,4 +1,5 @@
 #include "platform/core/ExitCode.h"
+#include "platform/core/Translations.h"
 #include "platform/core/Version.h"
 #include "platform/gui/MessageBoxPrompter.h"
 #include "updater/core/BreakTableUpdater.h"
@@ -12,6 +13,7 @@ using namespace Qt::StringLiterals;
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    Translations::install(app);
     QApplication::setApplicationName(u"Chronel Updater"_s);
     QApplication::setApplicationVersion(ChronelVersion::text);
     QApplication::setWindowIcon(QIcon(u":/chronel/chronel.png"_s));

@@ -1,4 +1,5 @@
 #include "platform/core/ExitCode.h"
+#include "platform/core/Translations.h"
 #include "platform/core/Version.h"
 #include "platform/gui/MessageBoxPrompter.h"
 #include "store/Database.h"
@@ -15,6 +16,7 @@ using namespace Qt::StringLiterals;
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    Translations::install(app);
     QApplication::setApplicationName(u"Chronel Wizard"_s);
     QApplication::setApplicationVersion(ChronelVersion::text);
     QApplication::setWindowIcon(QIcon(u":/chronel/chronel.png"_s));
