@@ -5,6 +5,7 @@
 #include "platform/core/ExitCode.h"
 #include "platform/core/LogCategories.h"
 #include "platform/core/LogFile.h"
+#include "platform/core/Translations.h"
 #include "platform/core/Version.h"
 #include "platform/gui/MessageBoxPrompter.h"
 #include "platform/network/SenderAllowList.h"
@@ -28,6 +29,7 @@ using namespace Qt::StringLiterals;
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    Translations::install(app);
     QApplication::setApplicationName(u"Chronel"_s);
     QApplication::setApplicationVersion(ChronelVersion::text);
     QApplication::setWindowIcon(QIcon(u":/chronel/chronel.png"_s));

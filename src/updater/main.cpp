@@ -2,6 +2,7 @@
 #include "platform/core/ExitCode.h"
 #include "platform/core/LogCategories.h"
 #include "platform/core/LogFile.h"
+#include "platform/core/Translations.h"
 #include "platform/core/Version.h"
 #include "platform/gui/MessageBoxPrompter.h"
 #include "store/ChronelHome.h"
@@ -17,6 +18,7 @@ using namespace Qt::StringLiterals;
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    Translations::install(app);
     QApplication::setApplicationName(u"Chronel Updater"_s);
     QApplication::setApplicationVersion(ChronelVersion::text);
     QApplication::setWindowIcon(QIcon(u":/chronel/chronel.png"_s));

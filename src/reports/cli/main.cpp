@@ -1,3 +1,4 @@
+#include "platform/core/Translations.h"
 #include "platform/core/Version.h"
 #include "reports/core/ReportCommandLine.h"
 #include "reports/core/ReportSubcommands.h"
@@ -44,6 +45,7 @@ int main(int argc, char *argv[])
     } else {
         app = std::make_unique<QCoreApplication>(argc, argv);
     }
+    Translations::install(*app);
     QCoreApplication::setApplicationName(u"chronel-report"_s);
     QCoreApplication::setApplicationVersion(ChronelVersion::text);
     QTextStream out(stdout);
