@@ -35,8 +35,8 @@ QByteArray dailyPage()
     fx.addClocking(u"03/14/26"_s, u"17:00:00"_s, u"Ann"_s, u"OUT"_s);
     fx.addBreak(u"03/14/26"_s, u"100"_s, u"10:00:00"_s, u"10:15:00"_s, u"1"_s);
     StartupValues values;
-    values.enableBreaks = u"1"_s;
-    values.numberOfBreaks = u"1"_s;
+    values.breaks = StationSettings::Switch::On;
+    values.numberOfBreaks = 1;
     values.breakNames = {u"Coffee"_s};
     if (!DailyReport(fx.db(), fx.prompter, values).run({QDate(2026, 3, 14), true, true, true}))
         return {};
