@@ -9,6 +9,56 @@
     </message>
 </context>
 <context>
+    <name>AccessGate</name>
+    <message>
+        <source>Disabled</source>
+        <translation>Ausgeschaltet</translation>
+    </message>
+    <message>
+        <source>Breaks are currently disabled.They can be enabled via the program options menu</source>
+        <translation>Pausen sind zurzeit ausgeschaltet. Sie lassen sich in den Programmoptionen einschalten</translation>
+    </message>
+    <message>
+        <source>Authorisation</source>
+        <translation>Berechtigung</translation>
+    </message>
+    <message>
+        <source>Sorry you do not have access to this function</source>
+        <translation>Sie haben leider keinen Zugriff auf diese Funktion</translation>
+    </message>
+</context>
+<context>
+    <name>AuditTrailDialog</name>
+    <message>
+        <source>:: Audit Trail ::</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please select a date range and a kind of change:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All changes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kind of change</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kind of change:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run Report!</source>
+        <translation>Bericht erstellen!</translation>
+    </message>
+</context>
+<context>
     <name>AuthorizeBreakDialog</name>
     <message>
         <source>:: Break Authorization ::</source>
@@ -86,6 +136,57 @@
     </message>
 </context>
 <context>
+    <name>BreakOptions</name>
+    <message>
+        <source>Break 1 name updated!</source>
+        <translation>Name der Pause 1 aktualisiert!</translation>
+    </message>
+    <message>
+        <source>Break 1 and Break 2 names updated!</source>
+        <translation>Namen der Pausen 1 und 2 aktualisiert!</translation>
+    </message>
+    <message>
+        <source>Break 1,2 and Break 3 names updated!</source>
+        <translation>Namen der Pausen 1, 2 und 3 aktualisiert!</translation>
+    </message>
+    <message>
+        <source>Update!</source>
+        <translation>Aktualisieren!</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>Erfolg</translation>
+    </message>
+    <message>
+        <source>Please restart Chronel for changes to take effect!</source>
+        <translation>Bitte starten Sie Chronel neu, damit die Änderungen wirksam werden!</translation>
+    </message>
+    <message>
+        <source>Error!</source>
+        <translation>Fehler!</translation>
+    </message>
+    <message>
+        <source>Please select number of breaks!</source>
+        <translation>Bitte wählen Sie die Anzahl der Pausen!</translation>
+    </message>
+    <message>
+        <source>break %1 name</source>
+        <translation>Name der Pause %1</translation>
+    </message>
+    <message>
+        <source>Please enter in a name for break 1</source>
+        <translation>Bitte geben Sie einen Namen für Pause 1 ein</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Please check that names for breaks are not empty!</source>
+        <translation>Bitte prüfen Sie, dass die Pausennamen nicht leer sind!</translation>
+    </message>
+</context>
+<context>
     <name>BreakOptionsDialog</name>
     <message>
         <source>:: Setup Break Options ::</source>
@@ -117,6 +218,56 @@
     </message>
 </context>
 <context>
+    <name>BreakRecording</name>
+    <message>
+        <source>Success!</source>
+        <translation>Erfolgreich!</translation>
+    </message>
+    <message>
+        <source>Start of %1 recorded</source>
+        <translation>Beginn von %1 erfasst</translation>
+    </message>
+    <message>
+        <source>Not Processed</source>
+        <translation>Nicht verarbeitet</translation>
+    </message>
+    <message>
+        <source>No open %1 was found, so its end was not recorded. Please ask a supervisor to enter it by hand.</source>
+        <translation>Es wurde keine offene %1 gefunden, daher wurde ihr Ende nicht erfasst. Bitte lassen Sie es von einem Vorgesetzten von Hand eintragen.</translation>
+    </message>
+    <message>
+        <source>end of %1 recorded</source>
+        <translation>Ende von %1 erfasst</translation>
+    </message>
+    <message>
+        <source>End of %1 recorded</source>
+        <translation>Ende von %1 erfasst</translation>
+    </message>
+    <message>
+        <source>End of %1 recorded!</source>
+        <translation>Ende von %1 erfasst!</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Abgeschlossen</translation>
+    </message>
+    <message>
+        <source>All times for %1 recorded!</source>
+        <translation>Alle Zeiten für %1 erfasst!</translation>
+    </message>
+</context>
+<context>
+    <name>BreakRequest</name>
+    <message>
+        <source>Success</source>
+        <translation>Erfolg</translation>
+    </message>
+    <message>
+        <source>Authorization request sent!</source>
+        <translation>Freigabeanfrage gesendet!</translation>
+    </message>
+</context>
+<context>
     <name>BreakRequestWindow</name>
     <message>
         <source>Break Request</source>
@@ -129,6 +280,94 @@
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>BreakTableUpdater</name>
+    <message>
+        <source>Success</source>
+        <translation>Erfolg</translation>
+    </message>
+    <message>
+        <source>Updates done successfully!</source>
+        <translation>Aktualisierung erfolgreich abgeschlossen!</translation>
+    </message>
+    <message>
+        <source>The database is already up to date. Nothing was changed.</source>
+        <translation>Die Datenbank ist bereits aktuell. Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>There is no Chronel database at %1.
+Please run the Chronel wizard before updating.</source>
+        <translation>Unter %1 gibt es keine Chronel-Datenbank.
+Bitte führen Sie vor der Aktualisierung den Chronel-Assistenten aus.</translation>
+    </message>
+</context>
+<context>
+    <name>ClockingTransaction</name>
+    <message>
+        <source>Clock %1 IN?</source>
+        <translation>%1 einstempeln?</translation>
+    </message>
+    <message>
+        <source>Clock %1 OUT?</source>
+        <translation>%1 ausstempeln?</translation>
+    </message>
+    <message>
+        <source>Confirm?</source>
+        <translation>Bestätigen?</translation>
+    </message>
+    <message>
+        <source>Not Processed</source>
+        <translation>Nicht verarbeitet</translation>
+    </message>
+    <message>
+        <source>Employee not logged in</source>
+        <translation>Mitarbeiter nicht eingestempelt</translation>
+    </message>
+    <message>
+        <source>Employee not logged out</source>
+        <translation>Mitarbeiter nicht ausgestempelt</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Abgeschlossen</translation>
+    </message>
+    <message>
+        <source>Employee has already been logged in/out for the day.No further logging is possible</source>
+        <translation>Der Mitarbeiter hat heute bereits ein- und ausgestempelt. Weitere Stempelungen sind nicht möglich</translation>
+    </message>
+    <message>
+        <source>This card was clocked at another station a moment ago. Please try again.</source>
+        <translation>Diese Karte wurde gerade an einer anderen Station gestempelt. Bitte versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Employees were logged in/out automatically a moment ago. Please try again.</source>
+        <translation>Mitarbeiter wurden gerade automatisch ein- oder ausgestempelt. Bitte versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Error!</source>
+        <translation>Fehler!</translation>
+    </message>
+    <message>
+        <source>Fatal database error,please re-add the user with the card number of : </source>
+        <translation>Schwerer Datenbankfehler, bitte legen Sie den Mitarbeiter mit folgender Kartennummer neu an: </translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Try &apos;%1 --help&apos;.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -164,6 +403,17 @@
     <message>
         <source>Next &gt;&gt;</source>
         <translation>Weiter &gt;&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>CompanySetup</name>
+    <message>
+        <source>Error!</source>
+        <translation>Fehler!</translation>
+    </message>
+    <message>
+        <source>Please check the information you entered.</source>
+        <translation>Bitte prüfen Sie Ihre Eingaben.</translation>
     </message>
 </context>
 <context>
@@ -268,6 +518,57 @@
     </message>
 </context>
 <context>
+    <name>DatabaseManager</name>
+    <message>
+        <source>This will delete all Login/Logout information.Are you sure?</source>
+        <translation>Damit werden alle Stempeldaten gelöscht. Sind Sie sicher?</translation>
+    </message>
+    <message>
+        <source>All employees will be deleted.Are you sure?</source>
+        <translation>Alle Mitarbeiter werden gelöscht. Sind Sie sicher?</translation>
+    </message>
+    <message>
+        <source>This will clear the Error Log.Are you sure?</source>
+        <translation>Damit wird das Fehlerprotokoll geleert. Sind Sie sicher?</translation>
+    </message>
+    <message>
+        <source>This will clear all the recorded breaks.Are you sure?</source>
+        <translation>Damit werden alle erfassten Pausen gelöscht. Sind Sie sicher?</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Bestätigen</translation>
+    </message>
+    <message>
+        <source>The rows are archived first to:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The rows could not be archived to %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>archived to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Nothing was deleted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>Erfolg</translation>
+    </message>
+    <message>
+        <source>Entries Deleted</source>
+        <translation>Einträge gelöscht</translation>
+    </message>
+</context>
+<context>
     <name>DatabaseManagerDialog</name>
     <message>
         <source>:: Database Management ::</source>
@@ -337,6 +638,57 @@
     </message>
 </context>
 <context>
+    <name>EmployeeManager</name>
+    <message>
+        <source>Error!</source>
+        <translation>Fehler!</translation>
+    </message>
+    <message>
+        <source>Error,please add an employee before continuing</source>
+        <translation>Fehler: Bitte legen Sie zuerst einen Mitarbeiter an</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>Erfolg</translation>
+    </message>
+    <message>
+        <source>Employee Added Successfully!</source>
+        <translation>Mitarbeiter erfolgreich hinzugefügt!</translation>
+    </message>
+    <message>
+        <source>Employee Updated Successfully!</source>
+        <translation>Mitarbeiter erfolgreich aktualisiert!</translation>
+    </message>
+    <message>
+        <source>Employee Deleted Successfully!</source>
+        <translation>Mitarbeiter erfolgreich gelöscht!</translation>
+    </message>
+    <message>
+        <source>Please check both fields are filled in</source>
+        <translation>Bitte füllen Sie beide Felder aus</translation>
+    </message>
+    <message>
+        <source>employee name</source>
+        <translation>Name des Mitarbeiters</translation>
+    </message>
+    <message>
+        <source>clock in number</source>
+        <translation>Stempelnummer</translation>
+    </message>
+    <message>
+        <source>Please select an employee before continuing</source>
+        <translation>Bitte wählen Sie zuerst einen Mitarbeiter</translation>
+    </message>
+    <message>
+        <source>The clock in number is already used by %1. Please choose another clock in number.</source>
+        <translation>Die Stempelnummer wird bereits von %1 verwendet. Bitte wählen Sie eine andere Stempelnummer.</translation>
+    </message>
+    <message>
+        <source>The employee %1 no longer exists. Please choose again.</source>
+        <translation>Den Mitarbeiter %1 gibt es nicht mehr. Bitte wählen Sie erneut.</translation>
+    </message>
+</context>
+<context>
     <name>EmployeeManagerDialog</name>
     <message>
         <source>:: Employee Manager ::</source>
@@ -398,6 +750,33 @@
     </message>
 </context>
 <context>
+    <name>GlobalClocking</name>
+    <message>
+        <source>Confirm</source>
+        <translation>Bestätigen</translation>
+    </message>
+    <message>
+        <source>This will cause all employees to be logged in.Are you sure?</source>
+        <translation>Damit werden alle Mitarbeiter eingestempelt. Sind Sie sicher?</translation>
+    </message>
+    <message>
+        <source>Success!</source>
+        <translation>Erfolgreich!</translation>
+    </message>
+    <message>
+        <source>Forced login completed!</source>
+        <translation>Einstempeln aller Mitarbeiter abgeschlossen!</translation>
+    </message>
+    <message>
+        <source>This will cause all employees to be logged out.Are you sure?</source>
+        <translation>Damit werden alle Mitarbeiter ausgestempelt. Sind Sie sicher?</translation>
+    </message>
+    <message>
+        <source>Forced logout completed!</source>
+        <translation>Ausstempeln aller Mitarbeiter abgeschlossen!</translation>
+    </message>
+</context>
+<context>
     <name>IndividualReportDialog</name>
     <message>
         <source>:: Individual Report ::</source>
@@ -429,6 +808,13 @@
     </message>
 </context>
 <context>
+    <name>KioskOption</name>
+    <message>
+        <source>Full screen and on top; only a supervisor can exit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>LoginDialog</name>
     <message>
         <source>:: Log-in ::</source>
@@ -452,6 +838,33 @@
     </message>
 </context>
 <context>
+    <name>ManualBreakAuthorization</name>
+    <message>
+        <source>Error!</source>
+        <translation>Fehler!</translation>
+    </message>
+    <message>
+        <source>Please check your username or password</source>
+        <translation>Bitte prüfen Sie Benutzername und Passwort</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Username of password is invalid!</source>
+        <translation>Benutzername oder Passwort ist ungültig!</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>Erfolg</translation>
+    </message>
+    <message>
+        <source>Authorization Successful</source>
+        <translation>Freigabe erfolgreich</translation>
+    </message>
+</context>
+<context>
     <name>ManualBreakAuthorizationDialog</name>
     <message>
         <source>:: Manual Break Authorization ::</source>
@@ -472,6 +885,41 @@
     <message>
         <source>Authorize!</source>
         <translation>Freigeben!</translation>
+    </message>
+</context>
+<context>
+    <name>ManualBreakEntry</name>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Please select an employee before continuing</source>
+        <translation>Bitte wählen Sie zuerst einen Mitarbeiter</translation>
+    </message>
+    <message>
+        <source>Error!</source>
+        <translation>Fehler!</translation>
+    </message>
+    <message>
+        <source>Please check all time fields are entered correctly!</source>
+        <translation>Bitte prüfen Sie, ob alle Zeitfelder richtig ausgefüllt sind!</translation>
+    </message>
+    <message>
+        <source>The employee %1 no longer exists. Please choose again.</source>
+        <translation>Den Mitarbeiter %1 gibt es nicht mehr. Bitte wählen Sie erneut.</translation>
+    </message>
+    <message>
+        <source>There is no matching break entry to be updated against.Please add a Break start before continuing</source>
+        <translation>Es gibt keinen passenden Pauseneintrag zum Aktualisieren. Bitte tragen Sie zuerst einen Pausenbeginn ein</translation>
+    </message>
+    <message>
+        <source>Success!</source>
+        <translation>Erfolgreich!</translation>
+    </message>
+    <message>
+        <source>Manual entries added successfully!</source>
+        <translation>Manuelle Einträge erfolgreich hinzugefügt!</translation>
     </message>
 </context>
 <context>
@@ -539,6 +987,53 @@
     <message>
         <source>Break End:</source>
         <translation>Pausenende:</translation>
+    </message>
+</context>
+<context>
+    <name>ManualClocking</name>
+    <message>
+        <source>Error!</source>
+        <translation>Fehler!</translation>
+    </message>
+    <message>
+        <source>Please select an employee before continuing</source>
+        <translation>Bitte wählen Sie zuerst einen Mitarbeiter</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Please select a Log option</source>
+        <translation>Bitte wählen Sie eine Stempeloption</translation>
+    </message>
+    <message>
+        <source>Please check time values!</source>
+        <translation>Bitte prüfen Sie die Zeitangaben!</translation>
+    </message>
+    <message>
+        <source>Please check your time values!</source>
+        <translation>Bitte prüfen Sie Ihre Zeitangaben!</translation>
+    </message>
+    <message>
+        <source>Manual Log-in/out Succeded!</source>
+        <translation>Manuelles Ein-/Ausstempeln erfolgreich!</translation>
+    </message>
+    <message>
+        <source>Manual Log-in Succeded!</source>
+        <translation>Manuelles Einstempeln erfolgreich!</translation>
+    </message>
+    <message>
+        <source>Manual Log-out Succeded!</source>
+        <translation>Manuelles Ausstempeln erfolgreich!</translation>
+    </message>
+    <message>
+        <source>Success!</source>
+        <translation>Erfolgreich!</translation>
+    </message>
+    <message>
+        <source>The employee %1 no longer exists. Please choose again.</source>
+        <translation>Den Mitarbeiter %1 gibt es nicht mehr. Bitte wählen Sie erneut.</translation>
     </message>
 </context>
 <context>
@@ -624,6 +1119,61 @@
     </message>
 </context>
 <context>
+    <name>NetworkOptions</name>
+    <message>
+        <source>Local Mode</source>
+        <translation>Lokaler Modus</translation>
+    </message>
+    <message>
+        <source>Network Mode</source>
+        <translation>Netzwerkmodus</translation>
+    </message>
+    <message>
+        <source>Network path</source>
+        <translation>Netzwerkpfad</translation>
+    </message>
+    <message>
+        <source>Please enter in a network path or select local mode</source>
+        <translation>Bitte geben Sie einen Netzwerkpfad ein oder wählen Sie den lokalen Modus</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation>Änderungen</translation>
+    </message>
+    <message>
+        <source>Chronel will now exit for changes to take effect.Please re-run Chronel!</source>
+        <translation>Chronel wird jetzt beendet, damit die Änderungen wirksam werden. Bitte starten Sie Chronel erneut!</translation>
+    </message>
+    <message>
+        <source>Error!</source>
+        <translation>Fehler!</translation>
+    </message>
+    <message>
+        <source>Please enter in a path to the database</source>
+        <translation>Bitte geben Sie einen Pfad zur Datenbank ein</translation>
+    </message>
+    <message>
+        <source>Failure!</source>
+        <translation>Fehlgeschlagen!</translation>
+    </message>
+    <message>
+        <source>Database could not be contacted.Please check USN name or network connectivity</source>
+        <translation>Die Datenbank konnte nicht erreicht werden. Bitte prüfen Sie den Namen oder die Netzwerkverbindung</translation>
+    </message>
+    <message>
+        <source>Success!</source>
+        <translation>Erfolgreich!</translation>
+    </message>
+    <message>
+        <source>Database was successfully contacted!</source>
+        <translation>Die Datenbank wurde erfolgreich erreicht!</translation>
+    </message>
+    <message>
+        <source>path to the database</source>
+        <translation>Pfad zur Datenbank</translation>
+    </message>
+</context>
+<context>
     <name>NetworkOptionsDialog</name>
     <message>
         <source>:: Network Options ::</source>
@@ -681,16 +1231,215 @@
         <translation>Option wählen:</translation>
     </message>
     <message>
-        <source>No Clock in's</source>
+        <source>No Clock in&apos;s</source>
         <translation>Nicht eingestempelt</translation>
     </message>
     <message>
-        <source>No Clock out's</source>
+        <source>No Clock out&apos;s</source>
         <translation>Nicht ausgestempelt</translation>
     </message>
     <message>
         <source>Run Report!</source>
         <translation>Bericht erstellen!</translation>
+    </message>
+</context>
+<context>
+    <name>Pages</name>
+    <message>
+        <source>Payroll from %1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Page %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Made %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PayrollExportDialog</name>
+    <message>
+        <source>:: Payroll Export ::</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please enter values below:</source>
+        <translation>Bitte geben Sie unten die Werte ein:</translation>
+    </message>
+    <message>
+        <source>Employee</source>
+        <translation>Mitarbeiter</translation>
+    </message>
+    <message>
+        <source>Employee:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV (comma-separated)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>XLSX (spreadsheet)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF (to print)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Format:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All employees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the payroll as</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 files (*.%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The starting date must not be after the ending date.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exporting the payroll...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Payroll Export</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The payroll was saved to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PayrollPdf</name>
+    <message>
+        <source>Payroll from %1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PayrollSubcommand</name>
+    <message>
+        <source>The file&apos;s format: %1 (default %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every employee&apos;s (or one&apos;s, --card) paid hours over a period, per day and week, with totals and overtime.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--output: only a CSV file can go to standard output</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ProgramOptions</name>
+    <message>
+        <source>Early cut off time updated.Please restart Chronel for changes to take effect!</source>
+        <translation>Frühe Grenzzeit aktualisiert. Bitte starten Sie Chronel neu, damit die Änderung wirksam wird!</translation>
+    </message>
+    <message>
+        <source>Late cut off time updated.Please restart Chronel for changes to take effect!</source>
+        <translation>Späte Grenzzeit aktualisiert. Bitte starten Sie Chronel neu, damit die Änderung wirksam wird!</translation>
+    </message>
+    <message>
+        <source>Auto login time updated.Please restart Chronel for changes to take effect!</source>
+        <translation>Zeit für automatisches Einstempeln aktualisiert. Bitte starten Sie Chronel neu, damit die Änderung wirksam wird!</translation>
+    </message>
+    <message>
+        <source>Auto logout time updated.Please restart Chronel for changes to take effect!</source>
+        <translation>Zeit für automatisches Ausstempeln aktualisiert. Bitte starten Sie Chronel neu, damit die Änderung wirksam wird!</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Please check time values!</source>
+        <translation>Bitte prüfen Sie die Zeitangaben!</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>Erfolg</translation>
+    </message>
+    <message>
+        <source>Error!</source>
+        <translation>Fehler!</translation>
+    </message>
+    <message>
+        <source>Please enter in a valid ip address</source>
+        <translation>Bitte geben Sie eine gültige IP-Adresse ein</translation>
+    </message>
+    <message>
+        <source>Please enter in a valid ip address (for example 192.168.0.10) or host name (for example manager-pc)</source>
+        <translation>Bitte geben Sie eine gültige IP-Adresse (zum Beispiel 192.168.0.10) oder einen Rechnernamen (zum Beispiel manager-pc) ein</translation>
+    </message>
+    <message>
+        <source>Ip Adress updated.Please restart Chronel for changes to take effect!</source>
+        <translation>IP-Adresse aktualisiert. Bitte starten Sie Chronel neu, damit die Änderung wirksam wird!</translation>
+    </message>
+    <message>
+        <source>Please enter the minutes as a whole number from 0 (never log out) to %1.</source>
+        <translation>Bitte geben Sie die Minuten als ganze Zahl von 0 (nie abmelden) bis %1 ein.</translation>
+    </message>
+    <message>
+        <source>Supervisor log-out time updated.Please restart Chronel for changes to take effect!</source>
+        <translation>Abmeldezeit für Vorgesetzte aktualisiert. Bitte starten Sie Chronel neu, damit die Änderung wirksam wird!</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a valid ip address or host name. Please enter addresses (for example 192.168.0.10 or fe80::1) or host names (for example manager-pc), separated by commas or blanks</source>
+        <translation>„%1“ ist keine gültige IP-Adresse und kein Rechnername. Bitte geben Sie Adressen (zum Beispiel 192.168.0.10 oder fe80::1) oder Rechnernamen (zum Beispiel manager-pc) ein, getrennt durch Kommas oder Leerzeichen</translation>
+    </message>
+    <message>
+        <source>Break request senders updated.Please restart Chronel for changes to take effect!</source>
+        <translation>Absender von Pausenanfragen aktualisiert. Bitte starten Sie Chronel neu, damit die Änderung wirksam wird!</translation>
+    </message>
+    <message>
+        <source>Breaks</source>
+        <translation>Pausen</translation>
+    </message>
+    <message>
+        <source>Please note breaks will now be disabled as breaks require the confirmation option to be enabled.Are you sure you want to disable the confirmation box and disable breaks?</source>
+        <translation>Bitte beachten Sie: Pausen werden jetzt ausgeschaltet, da sie die Stempelbestätigung voraussetzen. Wollen Sie die Bestätigung und die Pausen wirklich ausschalten?</translation>
+    </message>
+    <message>
+        <source>Error,please add an employee before enabling breaks</source>
+        <translation>Fehler: Bitte legen Sie einen Mitarbeiter an, bevor Sie Pausen einschalten</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation>Änderungen</translation>
+    </message>
+    <message>
+        <source>Clock in confirmation will also be enabled as this is required for breaks to function.Please restart Chronel for changes to take effect!</source>
+        <translation>Die Stempelbestätigung wird ebenfalls eingeschaltet, da Pausen sie voraussetzen. Bitte starten Sie Chronel neu, damit die Änderungen wirksam werden!</translation>
+    </message>
+    <message>
+        <source>Please restart Chronel for changes to take effect!</source>
+        <translation>Bitte starten Sie Chronel neu, damit die Änderungen wirksam werden!</translation>
     </message>
 </context>
 <context>
@@ -783,6 +1532,10 @@
         <source>Current:</source>
         <translation>Aktuell:</translation>
     </message>
+    <message>
+        <source>Kiosk mode (full screen; only a supervisor can exit)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -791,92 +1544,16 @@
         <translation>Fehler!</translation>
     </message>
     <message>
-        <source>Please check the information you entered.</source>
-        <translation>Bitte prüfen Sie Ihre Eingaben.</translation>
-    </message>
-    <message>
-        <source>This will delete all Login/Logout information.Are you sure?</source>
-        <translation>Damit werden alle Stempeldaten gelöscht. Sind Sie sicher?</translation>
-    </message>
-    <message>
-        <source>All employees will be deleted.Are you sure?</source>
-        <translation>Alle Mitarbeiter werden gelöscht. Sind Sie sicher?</translation>
-    </message>
-    <message>
-        <source>This will clear the Error Log.Are you sure?</source>
-        <translation>Damit wird das Fehlerprotokoll geleert. Sind Sie sicher?</translation>
-    </message>
-    <message>
-        <source>This will clear all the recorded breaks.Are you sure?</source>
-        <translation>Damit werden alle erfassten Pausen gelöscht. Sind Sie sicher?</translation>
-    </message>
-    <message>
-        <source>Confirm</source>
-        <translation>Bestätigen</translation>
-    </message>
-    <message>
         <source>Success</source>
         <translation>Erfolg</translation>
-    </message>
-    <message>
-        <source>Entries Deleted</source>
-        <translation>Einträge gelöscht</translation>
-    </message>
-    <message>
-        <source>Error,please add an employee before continuing</source>
-        <translation>Fehler: Bitte legen Sie zuerst einen Mitarbeiter an</translation>
-    </message>
-    <message>
-        <source>Employee Added Successfully!</source>
-        <translation>Mitarbeiter erfolgreich hinzugefügt!</translation>
-    </message>
-    <message>
-        <source>Employee Updated Successfully!</source>
-        <translation>Mitarbeiter erfolgreich aktualisiert!</translation>
-    </message>
-    <message>
-        <source>Employee Deleted Successfully!</source>
-        <translation>Mitarbeiter erfolgreich gelöscht!</translation>
-    </message>
-    <message>
-        <source>Please check both fields are filled in</source>
-        <translation>Bitte füllen Sie beide Felder aus</translation>
-    </message>
-    <message>
-        <source>employee name</source>
-        <translation>Name des Mitarbeiters</translation>
-    </message>
-    <message>
-        <source>clock in number</source>
-        <translation>Stempelnummer</translation>
     </message>
     <message>
         <source>Please select an employee before continuing</source>
         <translation>Bitte wählen Sie zuerst einen Mitarbeiter</translation>
     </message>
     <message>
-        <source>The clock in number is already used by %1. Please choose another clock in number.</source>
-        <translation>Die Stempelnummer wird bereits von %1 verwendet. Bitte wählen Sie eine andere Stempelnummer.</translation>
-    </message>
-    <message>
         <source>The employee %1 no longer exists. Please choose again.</source>
         <translation>Den Mitarbeiter %1 gibt es nicht mehr. Bitte wählen Sie erneut.</translation>
-    </message>
-    <message>
-        <source>Local Mode</source>
-        <translation>Lokaler Modus</translation>
-    </message>
-    <message>
-        <source>Network Mode</source>
-        <translation>Netzwerkmodus</translation>
-    </message>
-    <message>
-        <source>Network path</source>
-        <translation>Netzwerkpfad</translation>
-    </message>
-    <message>
-        <source>Please enter in a network path or select local mode</source>
-        <translation>Bitte geben Sie einen Netzwerkpfad ein oder wählen Sie den lokalen Modus</translation>
     </message>
     <message>
         <source>Changes</source>
@@ -887,152 +1564,12 @@
         <translation>Chronel wird jetzt beendet, damit die Änderungen wirksam werden. Bitte starten Sie Chronel erneut!</translation>
     </message>
     <message>
-        <source>Please enter in a path to the database</source>
-        <translation>Bitte geben Sie einen Pfad zur Datenbank ein</translation>
-    </message>
-    <message>
-        <source>Failure!</source>
-        <translation>Fehlgeschlagen!</translation>
-    </message>
-    <message>
-        <source>Database could not be contacted.Please check USN name or network connectivity</source>
-        <translation>Die Datenbank konnte nicht erreicht werden. Bitte prüfen Sie den Namen oder die Netzwerkverbindung</translation>
-    </message>
-    <message>
-        <source>Success!</source>
-        <translation>Erfolgreich!</translation>
-    </message>
-    <message>
-        <source>Database was successfully contacted!</source>
-        <translation>Die Datenbank wurde erfolgreich erreicht!</translation>
-    </message>
-    <message>
-        <source>path to the database</source>
-        <translation>Pfad zur Datenbank</translation>
-    </message>
-    <message>
-        <source>Early cut off time updated.Please restart Chronel for changes to take effect!</source>
-        <translation>Frühe Grenzzeit aktualisiert. Bitte starten Sie Chronel neu, damit die Änderung wirksam wird!</translation>
-    </message>
-    <message>
-        <source>Late cut off time updated.Please restart Chronel for changes to take effect!</source>
-        <translation>Späte Grenzzeit aktualisiert. Bitte starten Sie Chronel neu, damit die Änderung wirksam wird!</translation>
-    </message>
-    <message>
-        <source>Auto login time updated.Please restart Chronel for changes to take effect!</source>
-        <translation>Zeit für automatisches Einstempeln aktualisiert. Bitte starten Sie Chronel neu, damit die Änderung wirksam wird!</translation>
-    </message>
-    <message>
-        <source>Auto logout time updated.Please restart Chronel for changes to take effect!</source>
-        <translation>Zeit für automatisches Ausstempeln aktualisiert. Bitte starten Sie Chronel neu, damit die Änderung wirksam wird!</translation>
-    </message>
-    <message>
         <source>Error</source>
         <translation>Fehler</translation>
     </message>
     <message>
-        <source>Please check time values!</source>
-        <translation>Bitte prüfen Sie die Zeitangaben!</translation>
-    </message>
-    <message>
-        <source>Please enter in a valid ip address</source>
-        <translation>Bitte geben Sie eine gültige IP-Adresse ein</translation>
-    </message>
-    <message>
-        <source>Please enter in a valid ip address (for example 192.168.0.10) or host name (for example manager-pc)</source>
-        <translation>Bitte geben Sie eine gültige IP-Adresse (zum Beispiel 192.168.0.10) oder einen Rechnernamen (zum Beispiel manager-pc) ein</translation>
-    </message>
-    <message>
-        <source>Ip Adress updated.Please restart Chronel for changes to take effect!</source>
-        <translation>IP-Adresse aktualisiert. Bitte starten Sie Chronel neu, damit die Änderung wirksam wird!</translation>
-    </message>
-    <message>
-        <source>Please enter the minutes as a whole number from 0 (never log out) to %1.</source>
-        <translation>Bitte geben Sie die Minuten als ganze Zahl von 0 (nie abmelden) bis %1 ein.</translation>
-    </message>
-    <message>
-        <source>Supervisor log-out time updated.Please restart Chronel for changes to take effect!</source>
-        <translation>Abmeldezeit für Vorgesetzte aktualisiert. Bitte starten Sie Chronel neu, damit die Änderung wirksam wird!</translation>
-    </message>
-    <message>
-        <source>"%1" is not a valid ip address or host name. Please enter addresses (for example 192.168.0.10 or fe80::1) or host names (for example manager-pc), separated by commas or blanks</source>
-        <translation>„%1“ ist keine gültige IP-Adresse und kein Rechnername. Bitte geben Sie Adressen (zum Beispiel 192.168.0.10 oder fe80::1) oder Rechnernamen (zum Beispiel manager-pc) ein, getrennt durch Kommas oder Leerzeichen</translation>
-    </message>
-    <message>
-        <source>Break request senders updated.Please restart Chronel for changes to take effect!</source>
-        <translation>Absender von Pausenanfragen aktualisiert. Bitte starten Sie Chronel neu, damit die Änderung wirksam wird!</translation>
-    </message>
-    <message>
         <source>Breaks</source>
         <translation>Pausen</translation>
-    </message>
-    <message>
-        <source>Please note breaks will now be disabled as breaks require the confirmation option to be enabled.Are you sure you want to disable the confirmation box and disable breaks?</source>
-        <translation>Bitte beachten Sie: Pausen werden jetzt ausgeschaltet, da sie die Stempelbestätigung voraussetzen. Wollen Sie die Bestätigung und die Pausen wirklich ausschalten?</translation>
-    </message>
-    <message>
-        <source>Error,please add an employee before enabling breaks</source>
-        <translation>Fehler: Bitte legen Sie einen Mitarbeiter an, bevor Sie Pausen einschalten</translation>
-    </message>
-    <message>
-        <source>Clock in confirmation will also be enabled as this is required for breaks to function.Please restart Chronel for changes to take effect!</source>
-        <translation>Die Stempelbestätigung wird ebenfalls eingeschaltet, da Pausen sie voraussetzen. Bitte starten Sie Chronel neu, damit die Änderungen wirksam werden!</translation>
-    </message>
-    <message>
-        <source>Please restart Chronel for changes to take effect!</source>
-        <translation>Bitte starten Sie Chronel neu, damit die Änderungen wirksam werden!</translation>
-    </message>
-    <message>
-        <source>No users were found!Please add a user before continuing</source>
-        <translation>Keine Benutzer gefunden! Bitte legen Sie zuerst einen Benutzer an</translation>
-    </message>
-    <message>
-        <source>User Inserted</source>
-        <translation>Benutzer angelegt</translation>
-    </message>
-    <message>
-        <source>Please select a user to update</source>
-        <translation>Bitte wählen Sie den Benutzer, der geändert werden soll</translation>
-    </message>
-    <message>
-        <source>The user %1 no longer exists. Please choose again.</source>
-        <translation>Den Benutzer %1 gibt es nicht mehr. Bitte wählen Sie erneut.</translation>
-    </message>
-    <message>
-        <source>User Updated</source>
-        <translation>Benutzer aktualisiert</translation>
-    </message>
-    <message>
-        <source>Please select and employee to delete</source>
-        <translation>Bitte wählen Sie den Benutzer, der gelöscht werden soll</translation>
-    </message>
-    <message>
-        <source>user name</source>
-        <translation>Benutzername</translation>
-    </message>
-    <message>
-        <source>Delete user %1?</source>
-        <translation>Benutzer %1 löschen?</translation>
-    </message>
-    <message>
-        <source>There is no user %1. No user was deleted.</source>
-        <translation>Es gibt keinen Benutzer %1. Es wurde kein Benutzer gelöscht.</translation>
-    </message>
-    <message>
-        <source>The last user cannot be deleted. Please add another user first.</source>
-        <translation>Der letzte Benutzer kann nicht gelöscht werden. Bitte legen Sie zuerst einen weiteren Benutzer an.</translation>
-    </message>
-    <message>
-        <source>User Deleted</source>
-        <translation>Benutzer gelöscht</translation>
-    </message>
-    <message>
-        <source>Please make sure values have been entered</source>
-        <translation>Bitte stellen Sie sicher, dass Werte eingegeben wurden</translation>
-    </message>
-    <message>
-        <source>Please check that passwords match</source>
-        <translation>Bitte prüfen Sie, ob die Passwörter übereinstimmen</translation>
     </message>
     <message>
         <source>Early time Cut Off:</source>
@@ -1067,116 +1604,8 @@
         <translation>Automatisch ausstempeln</translation>
     </message>
     <message>
-        <source>Break 1 name updated!</source>
-        <translation>Name der Pause 1 aktualisiert!</translation>
-    </message>
-    <message>
-        <source>Break 1 and Break 2 names updated!</source>
-        <translation>Namen der Pausen 1 und 2 aktualisiert!</translation>
-    </message>
-    <message>
-        <source>Break 1,2 and Break 3 names updated!</source>
-        <translation>Namen der Pausen 1, 2 und 3 aktualisiert!</translation>
-    </message>
-    <message>
-        <source>Update!</source>
-        <translation>Aktualisieren!</translation>
-    </message>
-    <message>
-        <source>Please select number of breaks!</source>
-        <translation>Bitte wählen Sie die Anzahl der Pausen!</translation>
-    </message>
-    <message>
-        <source>break %1 name</source>
-        <translation>Name der Pause %1</translation>
-    </message>
-    <message>
-        <source>Please enter in a name for break 1</source>
-        <translation>Bitte geben Sie einen Namen für Pause 1 ein</translation>
-    </message>
-    <message>
-        <source>Please check that names for breaks are not empty!</source>
-        <translation>Bitte prüfen Sie, dass die Pausennamen nicht leer sind!</translation>
-    </message>
-    <message>
-        <source>Start of %1 recorded</source>
-        <translation>Beginn von %1 erfasst</translation>
-    </message>
-    <message>
-        <source>Not Processed</source>
-        <translation>Nicht verarbeitet</translation>
-    </message>
-    <message>
-        <source>No open %1 was found, so its end was not recorded. Please ask a supervisor to enter it by hand.</source>
-        <translation>Es wurde keine offene %1 gefunden, daher wurde ihr Ende nicht erfasst. Bitte lassen Sie es von einem Vorgesetzten von Hand eintragen.</translation>
-    </message>
-    <message>
-        <source>end of %1 recorded</source>
-        <translation>Ende von %1 erfasst</translation>
-    </message>
-    <message>
-        <source>End of %1 recorded</source>
-        <translation>Ende von %1 erfasst</translation>
-    </message>
-    <message>
-        <source>End of %1 recorded!</source>
-        <translation>Ende von %1 erfasst!</translation>
-    </message>
-    <message>
-        <source>Completed</source>
-        <translation>Abgeschlossen</translation>
-    </message>
-    <message>
-        <source>All times for %1 recorded!</source>
-        <translation>Alle Zeiten für %1 erfasst!</translation>
-    </message>
-    <message>
-        <source>Authorization request sent!</source>
-        <translation>Freigabeanfrage gesendet!</translation>
-    </message>
-    <message>
-        <source>Please check your username or password</source>
-        <translation>Bitte prüfen Sie Benutzername und Passwort</translation>
-    </message>
-    <message>
-        <source>Username of password is invalid!</source>
-        <translation>Benutzername oder Passwort ist ungültig!</translation>
-    </message>
-    <message>
-        <source>Authorization Successful</source>
-        <translation>Freigabe erfolgreich</translation>
-    </message>
-    <message>
-        <source>Please check all time fields are entered correctly!</source>
-        <translation>Bitte prüfen Sie, ob alle Zeitfelder richtig ausgefüllt sind!</translation>
-    </message>
-    <message>
-        <source>There is no matching break entry to be updated against.Please add a Break start before continuing</source>
-        <translation>Es gibt keinen passenden Pauseneintrag zum Aktualisieren. Bitte tragen Sie zuerst einen Pausenbeginn ein</translation>
-    </message>
-    <message>
-        <source>Manual entries added successfully!</source>
-        <translation>Manuelle Einträge erfolgreich hinzugefügt!</translation>
-    </message>
-    <message>
-        <source>Proceed with break authorization?</source>
-        <translation>Mit der Pausenfreigabe fortfahren?</translation>
-    </message>
-    <message>
         <source>Use:</source>
         <translation>Verwenden:</translation>
-    </message>
-    <message>
-        <source>Invalid hour entered!</source>
-        <translation>Ungültige Stunde eingegeben!</translation>
-    </message>
-    <message>
-        <source>Invalid minute entered!</source>
-        <translation>Ungültige Minute eingegeben!</translation>
-    </message>
-    <message>
-        <source>Invalid second entered!</source>
-        <translation>Ungültige Sekunde eingegeben!</translation>
     </message>
     <message>
         <source>Please select an employee before processing the report</source>
@@ -1221,130 +1650,6 @@
     <message>
         <source>There are no results for the period specified</source>
         <translation>Für den angegebenen Zeitraum gibt es keine Ergebnisse</translation>
-    </message>
-    <message>
-        <source>The report could not be written.</source>
-        <translation>Der Bericht konnte nicht geschrieben werden.</translation>
-    </message>
-    <message>
-        <source>Disabled</source>
-        <translation>Ausgeschaltet</translation>
-    </message>
-    <message>
-        <source>Breaks are currently disabled.They can be enabled via the program options menu</source>
-        <translation>Pausen sind zurzeit ausgeschaltet. Sie lassen sich in den Programmoptionen einschalten</translation>
-    </message>
-    <message>
-        <source>Authorisation</source>
-        <translation>Berechtigung</translation>
-    </message>
-    <message>
-        <source>Sorry you do not have access to this function</source>
-        <translation>Sie haben leider keinen Zugriff auf diese Funktion</translation>
-    </message>
-    <message>
-        <source>Employee has already been logged in/out for the day.No further logging is possible</source>
-        <translation>Der Mitarbeiter hat heute bereits ein- und ausgestempelt. Weitere Stempelungen sind nicht möglich</translation>
-    </message>
-    <message>
-        <source>This card was clocked at another station a moment ago. Please try again.</source>
-        <translation>Diese Karte wurde gerade an einer anderen Station gestempelt. Bitte versuchen Sie es erneut.</translation>
-    </message>
-    <message>
-        <source>Employees were logged in/out automatically a moment ago. Please try again.</source>
-        <translation>Mitarbeiter wurden gerade automatisch ein- oder ausgestempelt. Bitte versuchen Sie es erneut.</translation>
-    </message>
-    <message>
-        <source>Fatal database error,please re-add the user with the card number of : </source>
-        <translation>Schwerer Datenbankfehler, bitte legen Sie den Mitarbeiter mit folgender Kartennummer neu an: </translation>
-    </message>
-    <message>
-        <source>Clock %1 IN?</source>
-        <translation>%1 einstempeln?</translation>
-    </message>
-    <message>
-        <source>Clock %1 OUT?</source>
-        <translation>%1 ausstempeln?</translation>
-    </message>
-    <message>
-        <source>Confirm?</source>
-        <translation>Bestätigen?</translation>
-    </message>
-    <message>
-        <source>Employee not logged in</source>
-        <translation>Mitarbeiter nicht eingestempelt</translation>
-    </message>
-    <message>
-        <source>Employee not logged out</source>
-        <translation>Mitarbeiter nicht ausgestempelt</translation>
-    </message>
-    <message>
-        <source>This will cause all employees to be logged in.Are you sure?</source>
-        <translation>Damit werden alle Mitarbeiter eingestempelt. Sind Sie sicher?</translation>
-    </message>
-    <message>
-        <source>Forced login completed!</source>
-        <translation>Einstempeln aller Mitarbeiter abgeschlossen!</translation>
-    </message>
-    <message>
-        <source>This will cause all employees to be logged out.Are you sure?</source>
-        <translation>Damit werden alle Mitarbeiter ausgestempelt. Sind Sie sicher?</translation>
-    </message>
-    <message>
-        <source>Forced logout completed!</source>
-        <translation>Ausstempeln aller Mitarbeiter abgeschlossen!</translation>
-    </message>
-    <message>
-        <source>Please select a Log option</source>
-        <translation>Bitte wählen Sie eine Stempeloption</translation>
-    </message>
-    <message>
-        <source>Please check your time values!</source>
-        <translation>Bitte prüfen Sie Ihre Zeitangaben!</translation>
-    </message>
-    <message>
-        <source>Manual Log-in/out Succeded!</source>
-        <translation>Manuelles Ein-/Ausstempeln erfolgreich!</translation>
-    </message>
-    <message>
-        <source>Manual Log-in Succeded!</source>
-        <translation>Manuelles Einstempeln erfolgreich!</translation>
-    </message>
-    <message>
-        <source>Manual Log-out Succeded!</source>
-        <translation>Manuelles Ausstempeln erfolgreich!</translation>
-    </message>
-    <message>
-        <source>Wizard</source>
-        <translation>Assistent</translation>
-    </message>
-    <message>
-        <source>Please run the Chronel wizard before continuing</source>
-        <translation>Bitte führen Sie zuerst den Chronel-Assistenten aus</translation>
-    </message>
-    <message>
-        <source>Authentication Failed!</source>
-        <translation>Anmeldung fehlgeschlagen!</translation>
-    </message>
-    <message>
-        <source>Please check your username and password are correct</source>
-        <translation>Bitte prüfen Sie, ob Benutzername und Passwort stimmen</translation>
-    </message>
-    <message>
-        <source>Log-in Successful!</source>
-        <translation>Anmeldung erfolgreich!</translation>
-    </message>
-    <message>
-        <source>Invalid username or password!</source>
-        <translation>Ungültiger Benutzername oder ungültiges Passwort!</translation>
-    </message>
-    <message>
-        <source>Log-out</source>
-        <translation>Ausstempeln</translation>
-    </message>
-    <message>
-        <source>Really log-out?</source>
-        <translation>Wirklich abmelden?</translation>
     </message>
     <message>
         <source>Cannot create the folder %1</source>
@@ -1455,34 +1760,479 @@ Machen Sie den freigegebenen Ordner oder den Datenbankserver verfügbar, oder ä
         <translation>Das Feld „%1“ darf keine Leerzeichen enthalten. Bitte geben Sie es neu ein.</translation>
     </message>
     <message>
-        <source>Updates done successfully!</source>
-        <translation>Aktualisierung erfolgreich abgeschlossen!</translation>
+        <source>Backup</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The database is already up to date. Nothing was changed.</source>
-        <translation>Die Datenbank ist bereits aktuell. Es wurde nichts geändert.</translation>
+        <source>This database is on a database server. Please back it up with the server&apos;s own tools (pg_dump).</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>There is no Chronel database at %1.
-Please run the Chronel wizard before updating.</source>
-        <translation>Unter %1 gibt es keine Chronel-Datenbank.
-Bitte führen Sie vor der Aktualisierung den Chronel-Assistenten aus.</translation>
+        <source>This database is in a shared folder. Chronel copies only a database on this computer; please back up the shared folder.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Please check values</source>
-        <translation>Bitte prüfen Sie die Werte</translation>
+        <source>The database was copied to %1.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Please check values!</source>
-        <translation>Bitte prüfen Sie die Werte!</translation>
+        <source>The database could not be copied: %1</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Please check your passwords match</source>
-        <translation>Bitte prüfen Sie, ob Ihre Passwörter übereinstimmen</translation>
+        <source>Restore</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Settings saved.You can now run Chronel</source>
-        <translation>Einstellungen gespeichert. Sie können Chronel jetzt starten</translation>
+        <source>Replace the database with the copy of %1?
+The database as it is now is kept as %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The copy could not be put in place: %1
+The database is as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be made</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please enter the weekly hours after which time counts as overtime, from 1 to 168 (for example 40 or 37.5).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weekly overtime now counts after %1 hours.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(answered No)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Station</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Supervisor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Made</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Employee</source>
+        <translation>Mitarbeiter</translation>
+    </message>
+    <message>
+        <source>Card</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First IN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last OUT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Worked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paid hours</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Incomplete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Week from</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Overtime</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Overtime hours</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Incomplete punches</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The spreadsheet could not be made in a temporary folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shows this help.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shows the version.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exit codes: 0 done, 1 database or file error (nothing written), 2 bad arguments.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no report named; one of: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown report &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unexpected argument &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--output is missing: name a file, or - for standard output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Try &quot;%1 --help&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: %1 &lt;report&gt; [options]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writes one of the station&apos;s reports without a window, the same page the station writes to report.html.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reports:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dates as yyyy-mm-dd or MM/DD/YY, months as yyyy-mm or MM/YY.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1 &lt;report&gt; --help&quot; lists a report&apos;s options.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: %1 %2 [options]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a date as yyyy-mm-dd or MM/DD/YY (years 2000 to 2099)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--month goes without --from and --to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--month: &quot;%1&quot; is not a month as yyyy-mm or MM/YY (years 2000 to 2099)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--from %1 is after --to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not one of %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no database at %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The database at %1 cannot be reached: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The database at %1 has not been set up: run chronel-wizard first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--card: no employee has the card number &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The database: a SQLite file, the folder that holds main.db, or a postgresql:// URI. Without it, the one the station&apos;s path.ini names.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>location</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file to write, replaced only once written whole; - for standard output.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The day, as yyyy-mm-dd or MM/DD/YY.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The month, as yyyy-mm or MM/YY (instead of --from and --to).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The first day, as yyyy-mm-dd or MM/DD/YY.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The last day, as yyyy-mm-dd or MM/DD/YY.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The employee&apos;s card number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>card</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The clockings made under this name, as it stands (instead of --card).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Which lists: %1 (default %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Also the breaks taken that day (breaks must be on).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>standard output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One day&apos;s log-ins and log-outs (--date), and on request its breaks.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--breaks: breaks are switched off in this station&apos;s options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every log-in and log-out of a month (--month) or a period (--from, --to).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every clocking of one employee (--card or --employee) over a period.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--card or --employee is needed, not both</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--employee: the name is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The employees without a log-in or a log-out on one day (--date).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The error log of one day (--date).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The log-outs before the early or after the late cut-off time over a period.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One employee&apos;s (--card) days and hours worked over a period.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One employee&apos;s (--card) breaks over a period.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The report could not be exported to %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clocked in since</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On a break</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Break %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file could not be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Worked today %1, this week %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IN at %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OUT at %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Card not recognised</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The daily copy of the database on %1 failed: %2
+Please check the disk, then make a copy with Maintainence &gt; Back Up Now.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chronel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chronel is already running in %1.
+Only one station can run there at a time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chronel time-clock and attendance station.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use the database at &lt;location&gt; (a database file, a shared folder or a postgresql:// URI) for this run, whatever path.ini says.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it holds no Chronel database</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The copy of %1 cannot be used: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be created</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be moved aside</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The work settings row is missing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Adds the break tables to the database of an older Chronel station.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sets up the database of the Chronel station: company details and the first supervisor account.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do nothing when the database is already set up.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RemoteBreakGrant</name>
+    <message>
+        <source>Error!</source>
+        <translation>Fehler!</translation>
+    </message>
+    <message>
+        <source>Please select an employee before continuing</source>
+        <translation>Bitte wählen Sie zuerst einen Mitarbeiter</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Bestätigen</translation>
+    </message>
+    <message>
+        <source>Proceed with break authorization?</source>
+        <translation>Mit der Pausenfreigabe fortfahren?</translation>
     </message>
 </context>
 <context>
@@ -1505,6 +2255,13 @@ Bitte führen Sie vor der Aktualisierung den Chronel-Assistenten aus.</translati
     </message>
 </context>
 <context>
+    <name>ReportPage</name>
+    <message>
+        <source>The report could not be written.</source>
+        <translation>Der Bericht konnte nicht geschrieben werden.</translation>
+    </message>
+</context>
+<context>
     <name>ReportViewer</name>
     <message>
         <source>:: Report Results ::</source>
@@ -1517,6 +2274,116 @@ Bitte führen Sie vor der Aktualisierung den Chronel-Assistenten aus.</translati
     <message>
         <source>Report</source>
         <translation>Bericht</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RestoreBackupDialog</name>
+    <message>
+        <source>:: Restore Database ::</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no copy of the database in %1 yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copies of the database in %1:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copies of the database</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restore!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SecurityManager</name>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>No users were found!Please add a user before continuing</source>
+        <translation>Keine Benutzer gefunden! Bitte legen Sie zuerst einen Benutzer an</translation>
+    </message>
+    <message>
+        <source>Success!</source>
+        <translation>Erfolgreich!</translation>
+    </message>
+    <message>
+        <source>User Inserted</source>
+        <translation>Benutzer angelegt</translation>
+    </message>
+    <message>
+        <source>Please select a user to update</source>
+        <translation>Bitte wählen Sie den Benutzer, der geändert werden soll</translation>
+    </message>
+    <message>
+        <source>%1, new password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The user %1 no longer exists. Please choose again.</source>
+        <translation>Den Benutzer %1 gibt es nicht mehr. Bitte wählen Sie erneut.</translation>
+    </message>
+    <message>
+        <source>User Updated</source>
+        <translation>Benutzer aktualisiert</translation>
+    </message>
+    <message>
+        <source>Please select and employee to delete</source>
+        <translation>Bitte wählen Sie den Benutzer, der gelöscht werden soll</translation>
+    </message>
+    <message>
+        <source>user name</source>
+        <translation>Benutzername</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Bestätigen</translation>
+    </message>
+    <message>
+        <source>Delete user %1?</source>
+        <translation>Benutzer %1 löschen?</translation>
+    </message>
+    <message>
+        <source>There is no user %1. No user was deleted.</source>
+        <translation>Es gibt keinen Benutzer %1. Es wurde kein Benutzer gelöscht.</translation>
+    </message>
+    <message>
+        <source>The last user cannot be deleted. Please add another user first.</source>
+        <translation>Der letzte Benutzer kann nicht gelöscht werden. Bitte legen Sie zuerst einen weiteren Benutzer an.</translation>
+    </message>
+    <message>
+        <source>User Deleted</source>
+        <translation>Benutzer gelöscht</translation>
+    </message>
+    <message>
+        <source>Please make sure values have been entered</source>
+        <translation>Bitte stellen Sie sicher, dass Werte eingegeben wurden</translation>
+    </message>
+    <message>
+        <source>Error!</source>
+        <translation>Fehler!</translation>
+    </message>
+    <message>
+        <source>Please check that passwords match</source>
+        <translation>Bitte prüfen Sie, ob die Passwörter übereinstimmen</translation>
     </message>
 </context>
 <context>
@@ -1696,6 +2563,41 @@ Bitte führen Sie vor der Aktualisierung den Chronel-Assistenten aus.</translati
         <source>Check for Updates!</source>
         <translation>Nach Aktualisierungen suchen!</translation>
     </message>
+    <message>
+        <source>Payroll Export...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Who Is In</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Audit Trail</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Back Up Now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restore...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StationStartup</name>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Wizard</source>
+        <translation>Assistent</translation>
+    </message>
+    <message>
+        <source>Please run the Chronel wizard before continuing</source>
+        <translation>Bitte führen Sie zuerst den Chronel-Assistenten aus</translation>
+    </message>
 </context>
 <context>
     <name>StationWindow</name>
@@ -1743,6 +2645,45 @@ Bitte führen Sie vor der Aktualisierung den Chronel-Assistenten aus.</translati
         <source>Chronel %1</source>
         <translation>Chronel %1</translation>
     </message>
+    <message>
+        <source>Status</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SupervisorLogin</name>
+    <message>
+        <source>Authentication Failed!</source>
+        <translation>Anmeldung fehlgeschlagen!</translation>
+    </message>
+    <message>
+        <source>Please check your username and password are correct</source>
+        <translation>Bitte prüfen Sie, ob Benutzername und Passwort stimmen</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>Erfolg</translation>
+    </message>
+    <message>
+        <source>Log-in Successful!</source>
+        <translation>Anmeldung erfolgreich!</translation>
+    </message>
+    <message>
+        <source>Error!</source>
+        <translation>Fehler!</translation>
+    </message>
+    <message>
+        <source>Invalid username or password!</source>
+        <translation>Ungültiger Benutzername oder ungültiges Passwort!</translation>
+    </message>
+    <message>
+        <source>Log-out</source>
+        <translation>Ausstempeln</translation>
+    </message>
+    <message>
+        <source>Really log-out?</source>
+        <translation>Wirklich abmelden?</translation>
+    </message>
 </context>
 <context>
     <name>SupervisorPage</name>
@@ -1769,6 +2710,25 @@ Bitte führen Sie vor der Aktualisierung den Chronel-Assistenten aus.</translati
     <message>
         <source>Next &gt;&gt;</source>
         <translation>Weiter &gt;&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>TimeEntry</name>
+    <message>
+        <source>Invalid hour entered!</source>
+        <translation>Ungültige Stunde eingegeben!</translation>
+    </message>
+    <message>
+        <source>Invalid minute entered!</source>
+        <translation>Ungültige Minute eingegeben!</translation>
+    </message>
+    <message>
+        <source>Invalid second entered!</source>
+        <translation>Ungültige Sekunde eingegeben!</translation>
+    </message>
+    <message>
+        <source>Error!</source>
+        <translation>Fehler!</translation>
     </message>
 </context>
 <context>
@@ -1854,6 +2814,96 @@ Bitte führen Sie vor der Aktualisierung den Chronel-Assistenten aus.</translati
     <message>
         <source>Next &gt;&gt;</source>
         <translation>Weiter &gt;&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>WizardSteps</name>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Please check values</source>
+        <translation>Bitte prüfen Sie die Werte</translation>
+    </message>
+    <message>
+        <source>Error!</source>
+        <translation>Fehler!</translation>
+    </message>
+    <message>
+        <source>Please check values!</source>
+        <translation>Bitte prüfen Sie die Werte!</translation>
+    </message>
+    <message>
+        <source>user name</source>
+        <translation>Benutzername</translation>
+    </message>
+    <message>
+        <source>Please check your passwords match</source>
+        <translation>Bitte prüfen Sie, ob Ihre Passwörter übereinstimmen</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>Erfolg</translation>
+    </message>
+    <message>
+        <source>Settings saved.You can now run Chronel</source>
+        <translation>Einstellungen gespeichert. Sie können Chronel jetzt starten</translation>
+    </message>
+</context>
+<context>
+    <name>WorkSettingsGroup</name>
+    <message>
+        <source>Pay and Shifts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Breaks are unpaid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Round each clocking to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No rounding</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The nearest %1 minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Round each clocking to:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weekly overtime after hours</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update!</source>
+        <translation>Aktualisieren!</translation>
+    </message>
+    <message>
+        <source>Weekly overtime after hours:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current weekly overtime hours</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current:</source>
+        <translation>Aktuell:</translation>
+    </message>
+    <message>
+        <source>Shifts may cross midnight</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Several clock-ins a day</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>
