@@ -1,7 +1,7 @@
 #include "store/Database.h"
 
-#include "store/ChronelHome.h"
 #include "platform/core/LogCategories.h"
+#include "store/ChronelHome.h"
 #include "store/DatabaseError.h"
 #include "store/DatabaseLocation.h"
 

@@ -154,8 +154,7 @@ void TestMenuGate::gate_data()
             const QString name = item.menu + u" > "_s + item.text +
                                  (breaksOn ? u", breaks on"_s : u", breaks off"_s);
             // Who Is In shows its page straight away, with no range to choose first.
-            const bool reports =
-                item.menu == u"Reports"_s && item.command != StationMenu::WhoIsIn;
+            const bool reports = item.menu == u"Reports"_s && item.command != StationMenu::WhoIsIn;
             QTest::newRow(qPrintable(name + u", logged out"_s))
                 << item.command << reports << breaksOn << false << loggedOut << loggedOut;
             QTest::newRow(qPrintable(name + u", logged in"_s))

@@ -12,10 +12,9 @@
 #include "store/DatabaseLocation.h"
 #include "store/StartupValues.h"
 
-AdminCommands::AdminCommands(Database &db, Prompter &prompter, Clock &clock,
-                             AuditTrail &audit, const StartupValues &values,
-                             const DatabaseLocation &location, QWidget *window,
-                             std::function<void()> restart)
+AdminCommands::AdminCommands(Database &db, Prompter &prompter, Clock &clock, AuditTrail &audit,
+                             const StartupValues &values, const DatabaseLocation &location,
+                             QWidget *window, std::function<void()> restart)
     : m_db(db), m_prompter(prompter), m_clock(clock), m_audit(audit), m_values(values),
       m_location(location), m_window(window), m_restart(std::move(restart))
 {
