@@ -31,27 +31,27 @@
     <name>AuditTrailDialog</name>
     <message>
         <source>:: Audit Trail ::</source>
-        <translation type="unfinished"></translation>
+        <translation>:: Prüfprotokoll ::</translation>
     </message>
     <message>
         <source>Please select a date range and a kind of change:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie einen Zeitraum und eine Art der Änderung:</translation>
     </message>
     <message>
         <source>All changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Änderungen</translation>
     </message>
     <message>
         <source>Kind of change</source>
-        <translation type="unfinished"></translation>
+        <translation>Art der Änderung</translation>
     </message>
     <message>
         <source>Kind of change:</source>
-        <translation type="unfinished"></translation>
+        <translation>Art der Änderung:</translation>
     </message>
     <message>
         <source>Export CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV exportieren...</translation>
     </message>
     <message>
         <source>Run Report!</source>
@@ -363,11 +363,12 @@ Bitte führen Sie vor der Aktualisierung den Chronel-Assistenten aus.</translati
     <message>
         <source>Try &apos;%1 --help&apos;.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe erhalten Sie mit „%1 --help“.
+</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unerwartetes Argument „%1“.</translation>
     </message>
 </context>
 <context>
@@ -541,15 +542,15 @@ Bitte führen Sie vor der Aktualisierung den Chronel-Assistenten aus.</translati
     </message>
     <message>
         <source>The rows are archived first to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einträge werden zuvor archiviert in:</translation>
     </message>
     <message>
         <source>The rows could not be archived to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einträge konnten nicht in %1 archiviert werden: %2</translation>
     </message>
     <message>
         <source>archived to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>archiviert in %1</translation>
     </message>
     <message>
         <source>Error</source>
@@ -557,7 +558,7 @@ Bitte führen Sie vor der Aktualisierung den Chronel-Assistenten aus.</translati
     </message>
     <message>
         <source>Nothing was deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde nichts gelöscht.</translation>
     </message>
     <message>
         <source>Success</source>
@@ -811,7 +812,7 @@ Bitte führen Sie vor der Aktualisierung den Chronel-Assistenten aus.</translati
     <name>KioskOption</name>
     <message>
         <source>Full screen and on top; only a supervisor can exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vollbild und immer im Vordergrund; beenden kann nur ein Vorgesetzter.</translation>
     </message>
 </context>
 <context>
@@ -1247,22 +1248,22 @@ Bitte führen Sie vor der Aktualisierung den Chronel-Assistenten aus.</translati
     <name>Pages</name>
     <message>
         <source>Payroll from %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Lohndaten vom %1 bis %2</translation>
     </message>
     <message>
         <source>Page %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite %1</translation>
     </message>
     <message>
         <source>Made %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstellt am %1</translation>
     </message>
 </context>
 <context>
     <name>PayrollExportDialog</name>
     <message>
         <source>:: Payroll Export ::</source>
-        <translation type="unfinished"></translation>
+        <translation>:: Lohnexport ::</translation>
     </message>
     <message>
         <source>Please enter values below:</source>
@@ -1274,51 +1275,51 @@ Bitte führen Sie vor der Aktualisierung den Chronel-Assistenten aus.</translati
     </message>
     <message>
         <source>Employee:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitarbeiter:</translation>
     </message>
     <message>
         <source>Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Format</translation>
     </message>
     <message>
         <source>CSV (comma-separated)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV (kommagetrennt)</translation>
     </message>
     <message>
         <source>XLSX (spreadsheet)</source>
-        <translation type="unfinished"></translation>
+        <translation>XLSX (Tabellenkalkulation)</translation>
     </message>
     <message>
         <source>PDF (to print)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF (zum Drucken)</translation>
     </message>
     <message>
         <source>Format:</source>
-        <translation type="unfinished"></translation>
+        <translation>Format:</translation>
     </message>
     <message>
         <source>Export...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportieren...</translation>
     </message>
     <message>
         <source>All employees</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Mitarbeiter</translation>
     </message>
     <message>
         <source>Save the payroll as</source>
-        <translation type="unfinished"></translation>
+        <translation>Lohndaten speichern unter</translation>
     </message>
     <message>
         <source>%1 files (*.%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-Dateien (*.%2)</translation>
     </message>
     <message>
         <source>The starting date must not be after the ending date.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Anfangsdatum darf nicht nach dem Enddatum liegen.</translation>
     </message>
     <message>
         <source>Exporting the payroll...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lohndaten werden exportiert...</translation>
     </message>
     <message>
         <source>Error</source>
@@ -1326,33 +1327,33 @@ Bitte führen Sie vor der Aktualisierung den Chronel-Assistenten aus.</translati
     </message>
     <message>
         <source>Payroll Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Lohnexport</translation>
     </message>
     <message>
         <source>The payroll was saved to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Lohndaten wurden unter %1 gespeichert</translation>
     </message>
 </context>
 <context>
     <name>PayrollPdf</name>
     <message>
         <source>Payroll from %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Lohndaten vom %1 bis %2</translation>
     </message>
 </context>
 <context>
     <name>PayrollSubcommand</name>
     <message>
         <source>The file&apos;s format: %1 (default %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Format der Datei: %1 (Standard: %2).</translation>
     </message>
     <message>
         <source>Every employee&apos;s (or one&apos;s, --card) paid hours over a period, per day and week, with totals and overtime.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die bezahlten Stunden aller Mitarbeiter (oder eines Mitarbeiters, --card) in einem Zeitraum, je Tag und Woche, mit Summen und Überstunden.</translation>
     </message>
     <message>
         <source>--output: only a CSV file can go to standard output</source>
-        <translation type="unfinished"></translation>
+        <translation>--output: nur eine CSV-Datei kann in die Standardausgabe geschrieben werden</translation>
     </message>
 </context>
 <context>
@@ -1534,7 +1535,7 @@ Bitte führen Sie vor der Aktualisierung den Chronel-Assistenten aus.</translati
     </message>
     <message>
         <source>Kiosk mode (full screen; only a supervisor can exit)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kioskmodus (Vollbild; beenden kann nur ein Vorgesetzter)</translation>
     </message>
 </context>
 <context>
@@ -1761,53 +1762,55 @@ Machen Sie den freigegebenen Ordner oder den Datenbankserver verfügbar, oder ä
     </message>
     <message>
         <source>Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherung</translation>
     </message>
     <message>
         <source>This database is on a database server. Please back it up with the server&apos;s own tools (pg_dump).</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Datenbank liegt auf einem Datenbankserver. Bitte sichern Sie sie mit den Werkzeugen des Servers (pg_dump).</translation>
     </message>
     <message>
         <source>This database is in a shared folder. Chronel copies only a database on this computer; please back up the shared folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Datenbank liegt in einem freigegebenen Ordner. Chronel kopiert nur eine Datenbank auf diesem Rechner; bitte sichern Sie den freigegebenen Ordner.</translation>
     </message>
     <message>
         <source>The database was copied to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datenbank wurde nach %1 kopiert.</translation>
     </message>
     <message>
         <source>The database could not be copied: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datenbank konnte nicht kopiert werden: %1</translation>
     </message>
     <message>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederherstellen</translation>
     </message>
     <message>
         <source>Replace the database with the copy of %1?
 The database as it is now is kept as %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datenbank durch die Kopie vom %1 ersetzen?
+Die jetzige Datenbank wird als %2 aufbewahrt.</translation>
     </message>
     <message>
         <source>The copy could not be put in place: %1
 The database is as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kopie konnte nicht eingesetzt werden: %1
+Die Datenbank ist unverändert.</translation>
     </message>
     <message>
         <source>the folder %1 cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>der Ordner %1 kann nicht angelegt werden</translation>
     </message>
     <message>
         <source>Please enter the weekly hours after which time counts as overtime, from 1 to 168 (for example 40 or 37.5).</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie die Wochenstunden ein, ab denen die Zeit als Überstunden zählt, von 1 bis 168 (zum Beispiel 40 oder 37,5).</translation>
     </message>
     <message>
         <source>Weekly overtime now counts after %1 hours.</source>
-        <translation type="unfinished"></translation>
+        <translation>Überstunden zählen jetzt ab %1 Wochenstunden.</translation>
     </message>
     <message>
         <source>(answered No)</source>
-        <translation type="unfinished"></translation>
+        <translation>(mit Nein beantwortet)</translation>
     </message>
     <message>
         <source>Date</source>
@@ -1819,31 +1822,31 @@ The database is as it was.</source>
     </message>
     <message>
         <source>Station</source>
-        <translation type="unfinished"></translation>
+        <translation>Station</translation>
     </message>
     <message>
         <source>Supervisor</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorgesetzter</translation>
     </message>
     <message>
         <source>Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderung</translation>
     </message>
     <message>
         <source>Before</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorher</translation>
     </message>
     <message>
         <source>After</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachher</translation>
     </message>
     <message>
         <source>Period</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitraum</translation>
     </message>
     <message>
         <source>Made</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstellt</translation>
     </message>
     <message>
         <source>Employee</source>
@@ -1851,369 +1854,371 @@ The database is as it was.</source>
     </message>
     <message>
         <source>Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Karte</translation>
     </message>
     <message>
         <source>First IN</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstes Einstempeln</translation>
     </message>
     <message>
         <source>Last OUT</source>
-        <translation type="unfinished"></translation>
+        <translation>Letztes Ausstempeln</translation>
     </message>
     <message>
         <source>Worked</source>
-        <translation type="unfinished"></translation>
+        <translation>Gearbeitet</translation>
     </message>
     <message>
         <source>Paid</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezahlt</translation>
     </message>
     <message>
         <source>Paid hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezahlte Stunden</translation>
     </message>
     <message>
         <source>Incomplete</source>
-        <translation type="unfinished"></translation>
+        <translation>Unvollständig</translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>ja</translation>
     </message>
     <message>
         <source>Week from</source>
-        <translation type="unfinished"></translation>
+        <translation>Woche ab</translation>
     </message>
     <message>
         <source>Overtime</source>
-        <translation type="unfinished"></translation>
+        <translation>Überstunden</translation>
     </message>
     <message>
         <source>Overtime hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Überstunden (Std.)</translation>
     </message>
     <message>
         <source>Incomplete punches</source>
-        <translation type="unfinished"></translation>
+        <translation>Unvollständige Stempelungen</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Summe</translation>
     </message>
     <message>
         <source>The spreadsheet could not be made in a temporary folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Tabelle konnte nicht in einem temporären Ordner erstellt werden.</translation>
     </message>
     <message>
         <source>Shows this help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt diese Hilfe an.</translation>
     </message>
     <message>
         <source>Shows the version.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt die Version an.</translation>
     </message>
     <message>
         <source>Exit codes: 0 done, 1 database or file error (nothing written), 2 bad arguments.</source>
-        <translation type="unfinished"></translation>
+        <translation>Exit-Codes: 0 erledigt, 1 Datenbank- oder Dateifehler (nichts geschrieben), 2 ungültige Argumente.</translation>
     </message>
     <message>
         <source>no report named; one of: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Bericht angegeben; einer von: %1</translation>
     </message>
     <message>
         <source>unknown report &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannter Bericht „%1“</translation>
     </message>
     <message>
         <source>unexpected argument &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>unerwartetes Argument „%1“</translation>
     </message>
     <message>
         <source>--output is missing: name a file, or - for standard output</source>
-        <translation type="unfinished"></translation>
+        <translation>--output fehlt: geben Sie eine Datei an oder - für die Standardausgabe</translation>
     </message>
     <message>
         <source>Try &quot;%1 --help&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe erhalten Sie mit „%1 --help“.</translation>
     </message>
     <message>
         <source>Usage: %1 &lt;report&gt; [options]</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: %1 &lt;Bericht&gt; [Optionen]</translation>
     </message>
     <message>
         <source>Writes one of the station&apos;s reports without a window, the same page the station writes to report.html.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibt einen der Berichte der Station ohne Fenster, als dieselbe Seite, die die Station in report.html schreibt.</translation>
     </message>
     <message>
         <source>Reports:</source>
-        <translation type="unfinished"></translation>
+        <translation>Berichte:</translation>
     </message>
     <message>
         <source>Dates as yyyy-mm-dd or MM/DD/YY, months as yyyy-mm or MM/YY.</source>
-        <translation type="unfinished"></translation>
+        <translation>Datumsangaben als yyyy-mm-dd oder MM/DD/YY, Monate als yyyy-mm oder MM/YY.</translation>
     </message>
     <message>
         <source>&quot;%1 &lt;report&gt; --help&quot; lists a report&apos;s options.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1 &lt;Bericht&gt; --help“ zeigt die Optionen eines Berichts.</translation>
     </message>
     <message>
         <source>Usage: %1 %2 [options]</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: %1 %2 [Optionen]</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; is not a date as yyyy-mm-dd or MM/DD/YY (years 2000 to 2099)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: „%2“ ist kein Datum im Format yyyy-mm-dd oder MM/DD/YY (Jahre 2000 bis 2099)</translation>
     </message>
     <message>
         <source>%1 is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fehlt</translation>
     </message>
     <message>
         <source>--month goes without --from and --to</source>
-        <translation type="unfinished"></translation>
+        <translation>--month ist nicht zusammen mit --from und --to möglich</translation>
     </message>
     <message>
         <source>--month: &quot;%1&quot; is not a month as yyyy-mm or MM/YY (years 2000 to 2099)</source>
-        <translation type="unfinished"></translation>
+        <translation>--month: „%1“ ist kein Monat im Format yyyy-mm oder MM/YY (Jahre 2000 bis 2099)</translation>
     </message>
     <message>
         <source>--from %1 is after --to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--from %1 liegt nach --to %2</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; is not one of %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: „%2“ ist keiner der Werte %3</translation>
     </message>
     <message>
         <source>There is no database at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Unter %1 gibt es keine Datenbank</translation>
     </message>
     <message>
         <source>The database at %1 cannot be reached: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datenbank unter %1 ist nicht erreichbar: %2</translation>
     </message>
     <message>
         <source>The database at %1 has not been set up: run chronel-wizard first</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datenbank unter %1 ist nicht eingerichtet: Führen Sie zuerst chronel-wizard aus</translation>
     </message>
     <message>
         <source>--card: no employee has the card number &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--card: Kein Mitarbeiter hat die Kartennummer „%1“</translation>
     </message>
     <message>
         <source>The database: a SQLite file, the folder that holds main.db, or a postgresql:// URI. Without it, the one the station&apos;s path.ini names.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datenbank: eine SQLite-Datei, der Ordner mit main.db oder eine postgresql://-URI. Ohne diese Option die Datenbank, die in der path.ini der Station steht.</translation>
     </message>
     <message>
         <source>location</source>
-        <translation type="unfinished"></translation>
+        <translation>Speicherort</translation>
     </message>
     <message>
         <source>The file to write, replaced only once written whole; - for standard output.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die zu schreibende Datei; sie wird erst ersetzt, wenn sie vollständig geschrieben ist; - für die Standardausgabe.</translation>
     </message>
     <message>
         <source>file</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei</translation>
     </message>
     <message>
         <source>The day, as yyyy-mm-dd or MM/DD/YY.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Tag, als yyyy-mm-dd oder MM/DD/YY.</translation>
     </message>
     <message>
         <source>date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>The month, as yyyy-mm or MM/YY (instead of --from and --to).</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Monat, als yyyy-mm oder MM/YY (statt --from und --to).</translation>
     </message>
     <message>
         <source>month</source>
-        <translation type="unfinished"></translation>
+        <translation>Monat</translation>
     </message>
     <message>
         <source>The first day, as yyyy-mm-dd or MM/DD/YY.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der erste Tag, als yyyy-mm-dd oder MM/DD/YY.</translation>
     </message>
     <message>
         <source>The last day, as yyyy-mm-dd or MM/DD/YY.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der letzte Tag, als yyyy-mm-dd oder MM/DD/YY.</translation>
     </message>
     <message>
         <source>The employee&apos;s card number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kartennummer des Mitarbeiters.</translation>
     </message>
     <message>
         <source>card</source>
-        <translation type="unfinished"></translation>
+        <translation>Karte</translation>
     </message>
     <message>
         <source>The clockings made under this name, as it stands (instead of --card).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Stempelungen unter diesem Namen, genau so geschrieben (statt --card).</translation>
     </message>
     <message>
         <source>name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Which lists: %1 (default %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Welche Listen: %1 (Standard: %2).</translation>
     </message>
     <message>
         <source>Also the breaks taken that day (breaks must be on).</source>
-        <translation type="unfinished"></translation>
+        <translation>Auch die an diesem Tag genommenen Pausen (Pausen müssen eingeschaltet sein).</translation>
     </message>
     <message>
         <source>standard output</source>
-        <translation type="unfinished"></translation>
+        <translation>Standardausgabe</translation>
     </message>
     <message>
         <source>One day&apos;s log-ins and log-outs (--date), and on request its breaks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Ein- und Ausstempeln eines Tages (--date), auf Wunsch mit den Pausen.</translation>
     </message>
     <message>
         <source>--breaks: breaks are switched off in this station&apos;s options</source>
-        <translation type="unfinished"></translation>
+        <translation>--breaks: Pausen sind in den Optionen dieser Station ausgeschaltet</translation>
     </message>
     <message>
         <source>Every log-in and log-out of a month (--month) or a period (--from, --to).</source>
-        <translation type="unfinished"></translation>
+        <translation>Jedes Ein- und Ausstempeln eines Monats (--month) oder eines Zeitraums (--from, --to).</translation>
     </message>
     <message>
         <source>Every clocking of one employee (--card or --employee) over a period.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede Stempelung eines Mitarbeiters (--card oder --employee) in einem Zeitraum.</translation>
     </message>
     <message>
         <source>--card or --employee is needed, not both</source>
-        <translation type="unfinished"></translation>
+        <translation>--card oder --employee ist nötig, aber nicht beides</translation>
     </message>
     <message>
         <source>--employee: the name is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>--employee: Der Name ist leer</translation>
     </message>
     <message>
         <source>The employees without a log-in or a log-out on one day (--date).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Mitarbeiter, die an einem Tag (--date) nicht eingestempelt oder nicht ausgestempelt haben.</translation>
     </message>
     <message>
         <source>The error log of one day (--date).</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Fehlerprotokoll eines Tages (--date).</translation>
     </message>
     <message>
         <source>The log-outs before the early or after the late cut-off time over a period.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Ausstempeln vor der frühen oder nach der späten Grenzzeit in einem Zeitraum.</translation>
     </message>
     <message>
         <source>One employee&apos;s (--card) days and hours worked over a period.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Arbeitstage und -stunden eines Mitarbeiters (--card) in einem Zeitraum.</translation>
     </message>
     <message>
         <source>One employee&apos;s (--card) breaks over a period.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Pausen eines Mitarbeiters (--card) in einem Zeitraum.</translation>
     </message>
     <message>
         <source>The report could not be exported to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bericht konnte nicht nach %1 exportiert werden: %2</translation>
     </message>
     <message>
         <source>Clocked in since</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingestempelt seit</translation>
     </message>
     <message>
         <source>On a break</source>
-        <translation type="unfinished"></translation>
+        <translation>In der Pause</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein</translation>
     </message>
     <message>
         <source>Break %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause %1</translation>
     </message>
     <message>
         <source>The file could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei konnte nicht geschrieben werden.</translation>
     </message>
     <message>
         <source>%1 could not be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>Worked today %1, this week %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Heute gearbeitet %1, diese Woche %2</translation>
     </message>
     <message>
         <source>IN at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingestempelt um %1</translation>
     </message>
     <message>
         <source>OUT at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgestempelt um %1</translation>
     </message>
     <message>
         <source>Card not recognised</source>
-        <translation type="unfinished"></translation>
+        <translation>Karte nicht erkannt</translation>
     </message>
     <message>
         <source>The daily copy of the database on %1 failed: %2
 Please check the disk, then make a copy with Maintainence &gt; Back Up Now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die tägliche Kopie der Datenbank am %1 ist fehlgeschlagen: %2
+Bitte prüfen Sie den Datenträger und erstellen Sie dann eine Kopie mit Wartung &gt; Jetzt sichern.</translation>
     </message>
     <message>
         <source>Chronel</source>
-        <translation type="unfinished"></translation>
+        <translation>Chronel</translation>
     </message>
     <message>
         <source>Chronel is already running in %1.
 Only one station can run there at a time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chronel läuft bereits in %1.
+Dort kann immer nur eine Station gleichzeitig laufen.</translation>
     </message>
     <message>
         <source>Chronel time-clock and attendance station.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chronel-Station für Zeiterfassung und Anwesenheit.</translation>
     </message>
     <message>
         <source>Use the database at &lt;location&gt; (a database file, a shared folder or a postgresql:// URI) for this run, whatever path.ini says.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwendet für diesen Lauf die Datenbank unter &lt;Speicherort&gt; (eine Datenbankdatei, ein freigegebener Ordner oder eine postgresql://-URI), unabhängig davon, was in path.ini steht.</translation>
     </message>
     <message>
         <source>it holds no Chronel database</source>
-        <translation type="unfinished"></translation>
+        <translation>sie enthält keine Chronel-Datenbank</translation>
     </message>
     <message>
         <source>The copy of %1 cannot be used: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kopie vom %1 ist nicht verwendbar: %2</translation>
     </message>
     <message>
         <source>the folder %1 cannot be created</source>
-        <translation type="unfinished"></translation>
+        <translation>der Ordner %1 kann nicht angelegt werden</translation>
     </message>
     <message>
         <source>%1 cannot be written</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geschrieben werden</translation>
     </message>
     <message>
         <source>%1 cannot be moved aside</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht umbenannt werden</translation>
     </message>
     <message>
         <source>The work settings row is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zeile mit den Arbeitseinstellungen fehlt.</translation>
     </message>
     <message>
         <source>Adds the break tables to the database of an older Chronel station.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergänzt die Datenbank einer älteren Chronel-Station um die Pausentabellen.</translation>
     </message>
     <message>
         <source>Sets up the database of the Chronel station: company details and the first supervisor account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Richtet die Datenbank der Chronel-Station ein: Firmenangaben und das erste Konto eines Vorgesetzten.</translation>
     </message>
     <message>
         <source>Do nothing when the database is already set up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tut nichts, wenn die Datenbank bereits eingerichtet ist.</translation>
     </message>
 </context>
 <context>
@@ -2277,38 +2282,38 @@ Only one station can run there at a time.</source>
     </message>
     <message>
         <source>Export CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV exportieren...</translation>
     </message>
     <message>
         <source>Export CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV exportieren</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Dateien (*.csv)</translation>
     </message>
 </context>
 <context>
     <name>RestoreBackupDialog</name>
     <message>
         <source>:: Restore Database ::</source>
-        <translation type="unfinished"></translation>
+        <translation>:: Datenbank wiederherstellen ::</translation>
     </message>
     <message>
         <source>There is no copy of the database in %1 yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>In %1 gibt es noch keine Kopie der Datenbank.</translation>
     </message>
     <message>
         <source>Copies of the database in %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopien der Datenbank in %1:</translation>
     </message>
     <message>
         <source>Copies of the database</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopien der Datenbank</translation>
     </message>
     <message>
         <source>Restore!</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederherstellen!</translation>
     </message>
 </context>
 <context>
@@ -2335,7 +2340,7 @@ Only one station can run there at a time.</source>
     </message>
     <message>
         <source>%1, new password</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, neues Passwort</translation>
     </message>
     <message>
         <source>The user %1 no longer exists. Please choose again.</source>
@@ -2565,23 +2570,23 @@ Only one station can run there at a time.</source>
     </message>
     <message>
         <source>Payroll Export...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lohnexport...</translation>
     </message>
     <message>
         <source>Who Is In</source>
-        <translation type="unfinished"></translation>
+        <translation>Wer ist da</translation>
     </message>
     <message>
         <source>Audit Trail</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfprotokoll</translation>
     </message>
     <message>
         <source>Back Up Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt sichern</translation>
     </message>
     <message>
         <source>Restore...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederherstellen...</translation>
     </message>
 </context>
 <context>
@@ -2647,7 +2652,7 @@ Only one station can run there at a time.</source>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
 </context>
 <context>
@@ -2855,31 +2860,31 @@ Only one station can run there at a time.</source>
     <name>WorkSettingsGroup</name>
     <message>
         <source>Pay and Shifts</source>
-        <translation type="unfinished"></translation>
+        <translation>Lohn und Schichten</translation>
     </message>
     <message>
         <source>Breaks are unpaid</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausen sind unbezahlt</translation>
     </message>
     <message>
         <source>Round each clocking to</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede Stempelung runden auf</translation>
     </message>
     <message>
         <source>No rounding</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Rundung</translation>
     </message>
     <message>
         <source>The nearest %1 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Volle %1 Minuten</translation>
     </message>
     <message>
         <source>Round each clocking to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede Stempelung runden auf:</translation>
     </message>
     <message>
         <source>Weekly overtime after hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Überstunden ab Wochenstunden</translation>
     </message>
     <message>
         <source>Update!</source>
@@ -2887,11 +2892,11 @@ Only one station can run there at a time.</source>
     </message>
     <message>
         <source>Weekly overtime after hours:</source>
-        <translation type="unfinished"></translation>
+        <translation>Überstunden ab Wochenstunden:</translation>
     </message>
     <message>
         <source>Current weekly overtime hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelle Überstundengrenze in Wochenstunden</translation>
     </message>
     <message>
         <source>Current:</source>
@@ -2899,11 +2904,11 @@ Only one station can run there at a time.</source>
     </message>
     <message>
         <source>Shifts may cross midnight</source>
-        <translation type="unfinished"></translation>
+        <translation>Schichten dürfen über Mitternacht gehen</translation>
     </message>
     <message>
         <source>Several clock-ins a day</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehrmaliges Einstempeln pro Tag</translation>
     </message>
 </context>
 </TS>
