@@ -1245,21 +1245,6 @@ Bitte führen Sie vor der Aktualisierung den Chronel-Assistenten aus.</translati
     </message>
 </context>
 <context>
-    <name>Pages</name>
-    <message>
-        <source>Payroll from %1 to %2</source>
-        <translation>Lohndaten vom %1 bis %2</translation>
-    </message>
-    <message>
-        <source>Page %1</source>
-        <translation>Seite %1</translation>
-    </message>
-    <message>
-        <source>Made %1</source>
-        <translation>Erstellt am %1</translation>
-    </message>
-</context>
-<context>
     <name>PayrollExportDialog</name>
     <message>
         <source>:: Payroll Export ::</source>
@@ -1339,6 +1324,66 @@ Bitte führen Sie vor der Aktualisierung den Chronel-Assistenten aus.</translati
     <message>
         <source>Payroll from %1 to %2</source>
         <translation>Lohndaten vom %1 bis %2</translation>
+    </message>
+    <message>
+        <source>Page %1</source>
+        <translation>Seite %1</translation>
+    </message>
+    <message>
+        <source>Made %1</source>
+        <translation>Erstellt am %1</translation>
+    </message>
+    <message>
+        <source>card</source>
+        <translation>Karte</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>First IN</source>
+        <translation>Erstes Einstempeln</translation>
+    </message>
+    <message>
+        <source>Last OUT</source>
+        <translation>Letztes Ausstempeln</translation>
+    </message>
+    <message>
+        <source>Worked</source>
+        <translation>Gearbeitet</translation>
+    </message>
+    <message>
+        <source>Breaks</source>
+        <translation>Pausen</translation>
+    </message>
+    <message>
+        <source>Paid</source>
+        <translation>Bezahlt</translation>
+    </message>
+    <message>
+        <source>Paid hours</source>
+        <translation>Bezahlte Stunden</translation>
+    </message>
+    <message>
+        <source>Incomplete</source>
+        <translation>Unvollständig</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>Week from</source>
+        <translation>Woche ab</translation>
+    </message>
+    <message>
+        <source>overtime %1</source>
+        <translation>Überstunden %1</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Summe</translation>
     </message>
 </context>
 <context>
@@ -2683,7 +2728,7 @@ Dort kann immer nur eine Station gleichzeitig laufen.</translation>
     </message>
     <message>
         <source>Log-out</source>
-        <translation>Ausstempeln</translation>
+        <translation>Abmelden</translation>
     </message>
     <message>
         <source>Really log-out?</source>

@@ -12,10 +12,11 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString tr(const char *text)
+// One translation context for the whole file, the page layout's texts included.
+struct Text
 {
-    return QCoreApplication::translate("PayrollPdf", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(PayrollPdf)
+};
 
 QString clock(const QTime &time)
 {
@@ -83,11 +84,11 @@ private:
         const int titleHeight = QFontMetrics(title, &m_writer).height();
         m_painter.drawText(QPointF(0, titleHeight * 0.8), m_payroll.company);
         m_y = titleHeight;
-        text(tr("Payroll from %1 to %2")
+        text(Text::tr("Payroll from %1 to %2")
                  .arg(m_payroll.from.toString(Qt::ISODate), m_payroll.to.toString(Qt::ISODate)));
         m_painter.drawText(QRectF(0, m_y - m_lineHeight, m_width, m_lineHeight),
-                           Qt::AlignRight | Qt::AlignVCenter, tr("Page %1").arg(m_page));
-        text(tr("Made %1").arg(m_payroll.madeAt.toString(u"yyyy-MM-dd HH:mm"_s)));
+                           Qt::AlignRight | Qt::AlignVCenter, Text::tr("Page %1").arg(m_page));
+        text(Text::tr("Made %1").arg(m_payroll.madeAt.toString(u"yyyy-MM-dd HH:mm"_s)));
         m_painter.drawLine(QPointF(0, m_y + 2), QPointF(m_width, m_y + 2));
         m_y += m_lineHeight;
     }
@@ -107,27 +108,29 @@ private:
 void writeEmployee(Pages &pages, const Payroll::Employee &employee)
 {
     pages.keep(4);
-    pages.text(employee.name + u"  ("_s + tr("card") + u' ' + employee.cardNumber + u')', true);
-    pages.line({tr("Date"), tr("First IN"), tr("Last OUT"), tr("Worked"), tr("Breaks"), tr("Paid"),
-                tr("Paid hours"), tr("Incomplete")},
+    pages.text(employee.name + u"  ("_s + Text::tr("card") + u' ' + employee.cardNumber + u')',
+               true);
+    pages.line({Text::tr("Date"), Text::tr("First IN"), Text::tr("Last OUT"), Text::tr("Worked"),
+                Text::tr("Breaks"), Text::tr("Paid"), Text::tr("Paid hours"),
+                Text::tr("Incomplete")},
                true);
     for (const WorkPeriods::Day &day : employee.days)
         pages.line({day.date.toString(Qt::ISODate), clock(day.firstIn), clock(day.lastOut),
                     Payroll::hoursMinutes(day.workedMinutes),
                     Payroll::hoursMinutes(day.breakMinutes), Payroll::hoursMinutes(day.paidMinutes),
                     Payroll::decimalHours(day.paidMinutes),
-                    day.incomplete ? tr("yes") : QString()});
+                    day.incomplete ? Text::tr("yes") : QString()});
     for (const WorkPeriods::Week &week : employee.weeks)
-        pages.line({tr("Week from"), week.monday.toString(Qt::ISODate), QString(), QString(),
+        pages.line({Text::tr("Week from"), week.monday.toString(Qt::ISODate), QString(), QString(),
                     QString(), Payroll::hoursMinutes(week.paidMinutes),
                     Payroll::decimalHours(week.paidMinutes),
-                    tr("overtime %1").arg(Payroll::hoursMinutes(week.overtimeMinutes))});
-    pages.line({tr("Total"), QString(), QString(), Payroll::hoursMinutes(employee.workedMinutes),
-                Payroll::hoursMinutes(employee.breakMinutes),
-                Payroll::hoursMinutes(employee.paidMinutes),
-                Payroll::decimalHours(employee.paidMinutes),
-                tr("overtime %1").arg(Payroll::hoursMinutes(employee.overtimeMinutes))},
-               true);
+                    Text::tr("overtime %1").arg(Payroll::hoursMinutes(week.overtimeMinutes))});
+    pages.line(
+        {Text::tr("Total"), QString(), QString(), Payroll::hoursMinutes(employee.workedMinutes),
+         Payroll::hoursMinutes(employee.breakMinutes), Payroll::hoursMinutes(employee.paidMinutes),
+         Payroll::decimalHours(employee.paidMinutes),
+         Text::tr("overtime %1").arg(Payroll::hoursMinutes(employee.overtimeMinutes))},
+        true);
     pages.gap();
 }
 
@@ -141,7 +144,7 @@ bool write(const Payroll &payroll, QIODevice &device)
     writer.setPageSize(QPageSize(QPageSize::A4));
     writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
     writer.setResolution(300);
-    writer.setTitle(tr("Payroll from %1 to %2")
+    writer.setTitle(Text::tr("Payroll from %1 to %2")
                         .arg(payroll.from.toString(Qt::ISODate), payroll.to.toString(Qt::ISODate)));
     writer.setCreator(u"Chronel"_s);
     Pages pages(writer, payroll);

@@ -15,7 +15,9 @@ struct Text
     Q_DECLARE_TR_FUNCTIONS(PayrollSubcommand)
 };
 
-const QStringList formats = {u"csv"_s, u"xlsx"_s, u"pdf"_s};
+const QStringList formats = {PayrollExport::name(PayrollFormat::Csv),
+                             PayrollExport::name(PayrollFormat::Xlsx),
+                             PayrollExport::name(PayrollFormat::Pdf)};
 
 QCommandLineOption formatOption()
 {
