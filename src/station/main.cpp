@@ -41,7 +41,8 @@ int main(int argc, char *argv[])
                     "postgresql:// URI) for this run, whatever path.ini says."),
         QObject::tr("location"));
     commandLine.addOption(databaseOption);
-    commandLine.addOption(KioskOption::option());
+    const QCommandLineOption kioskOption = KioskOption::option();
+    commandLine.addOption(kioskOption);
     if (const std::optional<int> exitCode = commandLine.parse(QApplication::arguments()))
         return *exitCode;
 
@@ -83,7 +84,7 @@ int main(int argc, char *argv[])
     context.location = startup.location();
     StationWindow window(clock, prompter);
     prompter.setParent(&window);
-    if (KioskOption::requested(QCoreApplication::arguments()) || startup.values().kiosk)
+    if (commandLine.isSet(kioskOption) || startup.values().kiosk)
         window.enterKioskMode();
     StationCommands commands(window, context);
     commands.startDailyBackups();

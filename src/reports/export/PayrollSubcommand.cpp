@@ -4,6 +4,7 @@
 #include "reports/core/ReportOutput.h"
 #include "reports/export/PayrollExport.h"
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
 
 using namespace Qt::StringLiterals;
@@ -58,15 +59,12 @@ ReportSubcommand make()
 
 bool wantsPdf(const QStringList &arguments)
 {
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString &argument = arguments.at(i);
-        if (argument == u"--format=pdf"_s || argument == u"-format=pdf"_s)
-            return true;
-        if ((argument == u"--format"_s || argument == u"-format"_s) &&
-            arguments.value(i + 1) == u"pdf"_s)
-            return true;
-    }
-    return false;
+    // Read as the program's own parser reads --format; the other options are its concern.
+    QCommandLineParser parser;
+    const QCommandLineOption format = formatOption();
+    parser.addOption(format);
+    parser.parse(arguments);
+    return parser.value(format) == PayrollExport::name(PayrollFormat::Pdf);
 }
 
 } // namespace PayrollSubcommand
