@@ -23,17 +23,26 @@ QDate firstDayOfNextStation()
 BenchStation::BenchStation(const QString &location, int firstCard, int cards)
     : m_db(location), m_context{m_db, m_prompter, m_clock, m_silence, m_silence, m_values, {}},
       m_clocking(m_context, {}), m_firstDay(firstDayOfNextStation()), m_firstCard(firstCard),
-      m_cards(cards)
+      m_cards(cards), m_clockings(cards, 0)
 {
     m_values.confirmation = false;
 }
 
 void BenchStation::clockNext()
 {
-    const int pass = m_next / m_cards;
-    if (pass >= daysAStation)
+    clock(m_next++ % m_cards);
+}
+
+void BenchStation::clock(int index)
+{
+    const int day = m_clockings[index]++;
+    if (day >= daysAStation)
         throw std::runtime_error("a bench station ran out of days");
-    m_clock.at = QDateTime(m_firstDay.addDays(pass), QTime(9, 0));
-    m_clocking.run(BenchData::card(m_firstCard + m_next % m_cards));
-    ++m_next;
+    m_clock.at = QDateTime(m_firstDay.addDays(day), QTime(9, 0));
+    m_clocking.run(card(index));
+}
+
+QString BenchStation::card(int index) const
+{
+    return BenchData::card(m_firstCard + index);
 }

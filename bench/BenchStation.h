@@ -26,14 +26,18 @@ public:
 };
 
 // One station with its own connection, clocking its share of the cards through the
-// station's clocking code: each card in turn, then the next day for all of them, so every
-// Enter records a clocking (in or out, as the card's state says).
+// station's clocking code, each card on the day after its last clocking, so every Enter
+// records a clocking (in or out, as the card's state says).
 class BenchStation
 {
 public:
     BenchStation(const QString &location, int firstCard, int cards);
 
+    // Each card in turn.
     void clockNext();
+    // The station's card `index` (0 for the first).
+    void clock(int index);
+    QString card(int index) const;
     Database &db() { return m_db; }
     const QStringList &prompts() const { return m_prompter.shown; }
 
@@ -62,4 +66,5 @@ private:
     int m_firstCard;
     int m_cards;
     int m_next = 0;
+    QList<int> m_clockings; // a card's clockings so far, which give its next day
 };

@@ -13,6 +13,17 @@ void add(Database &db, const QString &date, const QString &time, const QString &
             {date, time, employee, type, card});
 }
 
+std::optional<Newest> newestInOrOut(Database &db, const QString &card)
+{
+    const QList<SqlRow> rows = db.select(
+        u"select dt,type from log where id = (select max(id) from log where cardnum = ? and "
+        u"type in ('IN','OUT'))"_s,
+        {card});
+    if (rows.isEmpty())
+        return std::nullopt;
+    return Newest{rows.first()[u"dt"_s], rows.first()[u"type"_s]};
+}
+
 QString lastId(Database &db, const QString &card)
 {
     return db.first(u"select max(id) as last from log where cardnum = ?"_s, {card}).text(u"last"_s);

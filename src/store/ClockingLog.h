@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 class Database;
 
@@ -14,6 +15,13 @@ inline const QString out = QStringLiteral("OUT");
 // Adds one clocking; `type` is `in` or `out`.
 void add(Database &db, const QString &date, const QString &time, const QString &employee,
          const QString &card, const QString &type);
+// The date and type of the card's newest IN or OUT; none when it has neither.
+struct Newest
+{
+    QString date;
+    QString type;
+};
+std::optional<Newest> newestInOrOut(Database &db, const QString &card);
 // The id of the card's newest clocking; empty when it has none.
 QString lastId(Database &db, const QString &card);
 void removeAll(Database &db);

@@ -27,12 +27,15 @@ constexpr int sqliteBusyTimeoutMs = 15000;
 constexpr int serverConnectTimeoutSeconds = 10;
 
 // Statements a server can prepare; the others (transaction control, locks, schema
-// changes) run as they are.
-bool preparable(const QString &sql)
+// changes) run as they are. SQLite prepares transaction control too.
+bool preparable(const QString &sql, SqlDialect::Engine engine)
 {
-    static const QStringList verbs = {u"select"_s, u"insert"_s, u"update"_s, u"delete"_s};
+    static const QStringList verbs = {u"select"_s, u"insert"_s, u"update"_s, u"delete"_s,
+                                      u"with"_s};
+    static const QStringList control = {u"begin"_s, u"commit"_s};
     const QString verb = sql.trimmed().section(u' ', 0, 0);
-    return verbs.contains(verb, Qt::CaseInsensitive);
+    return verbs.contains(verb, Qt::CaseInsensitive) ||
+           (engine == SqlDialect::Engine::Sqlite && control.contains(verb, Qt::CaseInsensitive));
 }
 
 QString nextConnectionName()
@@ -150,6 +153,7 @@ void Database::disconnect() noexcept
     m_statements.clear();
     m_once.reset();
     m_failedInTransaction.reset();
+    m_tablesSeen.clear();
 }
 
 void Database::chooseJournal()
@@ -229,8 +233,9 @@ QSqlQuery &Database::run(const QString &sql, const QVariantList &values, Reuse r
     for (int attempt = 0;; ++attempt) {
         QSqlQuery *query = nullptr;
         bool ok;
-        const bool prepared = !values.isEmpty() || (reuse == Reuse::Keep && preparable(sql));
-        if (reuse == Reuse::Keep && preparable(sql)) {
+        const bool keep = reuse == Reuse::Keep && keepable(sql);
+        const bool prepared = !values.isEmpty() || keep;
+        if (keep) {
             query = kept(sql, ok);
         } else {
             query = &once();
@@ -253,6 +258,11 @@ QSqlQuery &Database::run(const QString &sql, const QVariantList &values, Reuse r
         }
         fail(*query, lost);
     }
+}
+
+bool Database::keepable(const QString &sql) const
+{
+    return preparable(sql, m_dialect.engine());
 }
 
 QSqlQuery *Database::kept(const QString &sql, bool &prepared)
@@ -338,9 +348,14 @@ SqlRow Database::first(const QString &sql, const QVariantList &values)
 
 bool Database::hasTable(const QString &table) const
 {
-    return QSqlDatabase::database(m_connectionName, false)
-        .tables(QSql::Tables)
-        .contains(table, Qt::CaseInsensitive);
+    const QString name = table.toLower();
+    if (m_tablesSeen.contains(name))
+        return true;
+    QStringList seen = QSqlDatabase::database(m_connectionName, false).tables(QSql::Tables);
+    for (QString &present : seen)
+        present = present.toLower();
+    m_tablesSeen = std::move(seen);
+    return m_tablesSeen.contains(name);
 }
 
 bool Database::hasColumn(const QString &table, const QString &column)
@@ -368,6 +383,8 @@ void Database::commit()
 
 void Database::rollback() noexcept
 {
+    // Tables made in the transaction go with it.
+    m_tablesSeen.clear();
     // A connection that went took its transaction with it.
     if (QSqlDatabase db = QSqlDatabase::database(m_connectionName, false); db.isOpen()) {
         QSqlQuery query(db);

@@ -46,6 +46,8 @@ public:
     // The first row; throws when the query returns none.
     SqlRow first(const QString &sql, const QVariantList &values = {});
 
+    // Tables are added, never dropped, so a table once seen is not looked up again
+    // (unless the transaction that made it is rolled back).
     bool hasTable(const QString &table) const;
     // `table` as it is written in SQL.
     bool hasColumn(const QString &table, const QString &column);
@@ -81,9 +83,12 @@ private:
     std::unordered_map<QString, std::unique_ptr<QSqlQuery>> m_statements;
     // The last statement that is not kept.
     std::unique_ptr<QSqlQuery> m_once;
+    // Tables this connection has seen, in lower case.
+    mutable QStringList m_tablesSeen;
     Observer m_observer;
 
     QSqlQuery &run(const QString &sql, const QVariantList &values, Reuse reuse = Reuse::Keep);
+    bool keepable(const QString &sql) const;
     QSqlQuery *kept(const QString &sql, bool &prepared);
     QSqlQuery &once();
     void connect();

@@ -108,20 +108,15 @@ std::optional<QString> state(Database &db, const QString &card, Read read)
     return rows.first()[u"locked"_s];
 }
 
-std::optional<StateAndLastClocking> stateAndLastClocking(Database &db, const QString &card)
-{
-    const QList<SqlRow> rows =
-        db.select(u"select s.locked,(select max(g.id) from log g where g.cardnum = s.cardnum) "
-                  "as last from locked s where s.cardnum = ? order by s.id"_s,
-                  {card});
-    if (rows.isEmpty())
-        return std::nullopt;
-    return StateAndLastClocking{rows.first()[u"locked"_s], rows.first()[u"last"_s]};
-}
-
 void setState(Database &db, const QString &card, const QString &state)
 {
     db.exec(u"update locked set locked = ? where cardnum = ?"_s, {state, card});
+}
+
+bool setStateFrom(Database &db, const QString &card, const QString &from, const QString &state)
+{
+    return db.exec(u"update locked set locked = ? where cardnum = ? and locked = ?"_s,
+                   {state, card, from}) > 0;
 }
 
 void setEveryone(Database &db, const QString &state)

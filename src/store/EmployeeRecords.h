@@ -51,16 +51,9 @@ void removeAll(Database &db);
 // when the card has no state row.
 std::optional<QString> state(Database &db, const QString &card, Read read = Read::Plain);
 
-struct StateAndLastClocking
-{
-    QString state;
-    // The id of the card's newest log row; empty when it has none.
-    QString lastLogId;
-};
-// The state with the card's newest clocking, read together.
-std::optional<StateAndLastClocking> stateAndLastClocking(Database &db, const QString &card);
-
 void setState(Database &db, const QString &card, const QString &state);
+// Sets the state only where it is still `from`; false when it was not.
+bool setStateFrom(Database &db, const QString &card, const QString &from, const QString &state);
 // The automatic and forced log-ins and log-outs.
 void setEveryone(Database &db, const QString &state);
 // How many cards are clocked in, of how many with a state.

@@ -24,6 +24,9 @@ public:
     QString beginTransaction() const;
     // Suffix of a select whose rows the transaction is about to change.
     QString forUpdate() const;
+    // True when several writes can go as one statement (data-modifying WITH clauses),
+    // which saves a round trip to the server for each.
+    bool writesInOneStatement() const { return m_engine == Engine::PostgreSql; }
     // Statement that keeps other writers of `table` out until the transaction ends; empty
     // where the transaction's begin already does.
     QString lockTable(const QString &table) const;

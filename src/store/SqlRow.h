@@ -10,7 +10,11 @@ class SqlRow
 public:
     explicit SqlRow(QSqlRecord record) : m_record(std::move(record)) {}
 
-    QString text(const QString &column) const { return m_record.value(column).toString(); }
+    QString text(const QString &column) const
+    {
+        // A null number would read as "0" from some drivers.
+        return m_record.isNull(column) ? QString() : m_record.value(column).toString();
+    }
     QString operator[](const QString &column) const { return text(column); }
 
 private:

@@ -4,6 +4,7 @@
 #include "store/DatabaseError.h"
 
 #include <QObject>
+#include <QStringList>
 #include <cmath>
 
 using namespace Qt::StringLiterals;
@@ -40,14 +41,25 @@ bool WorkSettings::isRounding(int minutes)
 
 WorkSettings WorkSettings::load(Database &db)
 {
-    WorkSettings settings;
     if (!db.hasTable(table))
-        return settings;
-    const QList<SqlRow> rows = db.select(u"select unpaidbreaks,rounding,overtimehours,"
-                                         u"crossmidnight,severalclockins from worksettings"_s);
-    if (rows.isEmpty())
-        return settings;
-    const SqlRow &row = rows.first();
+        return {};
+    const QList<SqlRow> rows = db.select(u"select "_s + columns() + u" from worksettings"_s);
+    return rows.isEmpty() ? WorkSettings() : fromRow(rows.first());
+}
+
+QString WorkSettings::columns(const QString &prefix)
+{
+    static const QStringList names = {u"unpaidbreaks"_s, u"rounding"_s, u"overtimehours"_s,
+                                      u"crossmidnight"_s, u"severalclockins"_s};
+    QStringList columns;
+    for (const QString &name : names)
+        columns << prefix + name;
+    return columns.join(u',');
+}
+
+WorkSettings WorkSettings::fromRow(const SqlRow &row)
+{
+    WorkSettings settings;
     settings.unpaidBreaks = flag(row[u"unpaidbreaks"_s], settings.unpaidBreaks);
     bool ok = false;
     const int rounding = row[u"rounding"_s].toInt(&ok);

@@ -3,6 +3,7 @@
 #include <QString>
 
 class Database;
+class SqlRow;
 
 // How clockings become paid hours, and the two shift rules of the station: the single
 // row of `worksettings`. A database that predates the table reads as the defaults, which
@@ -21,6 +22,11 @@ struct WorkSettings
 
     // Throws DatabaseError.
     static WorkSettings load(Database &db);
+    // The columns load() reads, each after `prefix` (a table alias and its dot), for a
+    // query that reads the settings with other rows.
+    static QString columns(const QString &prefix = {});
+    // The settings in a row of those columns; missing or unreadable values are defaults.
+    static WorkSettings fromRow(const SqlRow &row);
     // Each stores one value; run it inside the caller's transaction.
     static void setUnpaidBreaks(Database &db, bool on);
     static void setRounding(Database &db, int minutes);

@@ -80,6 +80,7 @@ StartupValues stationValues()
 enum class Hold
 {
     ClockIn,        // clocks the card in, as another station's Enter does
+    ClockOut,       // clocks the card, which is in, out for the day
     LogEveryoneIn,  // the automatic or forced log-in
     StartBreak,     // records the start of break 1
     StartFirstBreak // the same for an employee without break marks yet
@@ -95,6 +96,14 @@ void hold(Database &db, Hold what)
                 u"values ('03/14/26','08:05:00','Ann','IN',?)"_s,
                 {card});
         db.exec(u"update locked set locked = '1' where cardnum = ?"_s, {card});
+        break;
+    case Hold::ClockOut:
+        db.exec(u"insert into log (dt,tm,employee,type,cardnum) "
+                u"values ('03/14/26','08:05:00','Ann','OUT',?)"_s,
+                {card});
+        db.exec(u"update locked set locked = '0' where cardnum = ?"_s, {card});
+        db.exec(u"insert into allloggedin (dt,cardnum,completed) values ('03/14/26',?,'1')"_s,
+                {card});
         break;
     case Hold::LogEveryoneIn:
         db.exec(u"update locked set locked = '1'"_s);
@@ -160,6 +169,12 @@ void TestOverlappingStations::overlap_data()
             << engine << int(Hold::ClockIn) << int(Attempt::ClockAtOnce) << QStringList()
             << QStringList{u"IN 0042"_s, u"OUT 0042"_s} << QStringList()
             << QStringList{u"0042 0"_s};
+        // B read "in" and "not done"; A's clock-out leaves the day done before B writes.
+        QTest::addRow("%s: clock out, then at once again", e.constData())
+            << engine << int(Hold::ClockOut) << int(Attempt::ClockAtOnce)
+            << QStringList{u"Completed: Employee has already been logged in/out for the "
+                           u"day.No further logging is possible"_s}
+            << QStringList{u"OUT 0042"_s} << QStringList() << QStringList{u"0042 0"_s};
         QTest::addRow("%s: everyone logged in meanwhile", e.constData())
             << engine << int(Hold::LogEveryoneIn) << clock
             << QStringList{question, u"Not Processed: "_s + changedForEveryone} << QStringList()
@@ -191,7 +206,8 @@ void TestOverlappingStations::overlap()
     Database stationA(target.location());
     Schema::create(stationA);
     stationA.exec(u"insert into employees (employee,cardnum) values ('Ann',?)"_s, {card});
-    stationA.exec(u"insert into locked (cardnum,locked) values (?,'0')"_s, {card});
+    stationA.exec(u"insert into locked (cardnum,locked) values (?,?)"_s,
+                  {card, Hold(hold) == Hold::ClockOut ? u"1"_s : u"0"_s});
     if (Hold(hold) != Hold::StartFirstBreak)
         stationA.exec(u"insert into usedbreaks (employee,used1,used2,used3) "
                       u"values (?,'0','0','0')"_s,

@@ -3,6 +3,7 @@
 #include "platform/core/Clock.h"
 #include "platform/core/Prompter.h"
 #include "station/core/StationContext.h"
+#include "store/CardClocking.h"
 #include "store/ClockingLog.h"
 #include "store/Database.h"
 #include "store/EmployeeRecords.h"
@@ -12,7 +13,6 @@
 #include "store/StartupValues.h"
 #include "store/TextInput.h"
 #include "store/Transaction.h"
-#include "store/WorkSettings.h"
 
 #include <optional>
 
@@ -62,7 +62,7 @@ void ClockingTransaction::clock(Clocking &clocking)
     } else {
         // Nothing is held while the question is open: an open transaction would hold the
         // other stations' clockings up for as long as the box stays open.
-        outcome = identify(clocking, Lock::None);
+        outcome = identify(clocking);
         if (outcome == Outcome::Ready)
             outcome = confirmed(clocking) ? record(clocking) : Outcome::Declined;
     }
@@ -71,47 +71,53 @@ void ClockingTransaction::clock(Clocking &clocking)
 
 ClockingTransaction::Outcome ClockingTransaction::clockAtOnce(Clocking &clocking)
 {
-    // Nothing is asked, so the state read can be the one the writes rely on.
+    // The write moves the card only from the state just read. Where another station
+    // clocked the card in between, the clocking starts again from what that station
+    // left, as if it had waited for it.
     Database &db = m_context.db;
-    Transaction transaction(db);
-    Outcome outcome = identify(clocking, Lock::StateRow);
-    if (outcome == Outcome::DoneForTheDay)
+    constexpr int attempts = 3;
+    for (int attempt = 0; attempt < attempts; ++attempt) {
+        // Where the writes go as one statement, that statement is the transaction: none
+        // stays open while the station reads, so other stations wait for no round trip.
+        // Elsewhere the transaction holds the file's write lock from the read on.
+        std::optional<Transaction> transaction;
+        if (!db.dialect().writesInOneStatement())
+            transaction.emplace(db);
+        Outcome outcome = identify(clocking);
+        if (outcome == Outcome::DoneForTheDay)
+            return outcome;
+        if (outcome == Outcome::Ready) {
+            if (!CardClocking::write(db, entryOf(clocking)))
+                continue;
+            outcome = Outcome::Recorded;
+        }
+        if (transaction)
+            transaction->commit();
         return outcome;
-    if (outcome == Outcome::Ready) {
-        write(clocking);
-        LastIdentified::set(db, clocking.employee, clocking.card);
-        outcome = Outcome::Recorded;
     }
-    transaction.commit();
-    return outcome;
+    return Outcome::ClockedElsewhere;
 }
 
-ClockingTransaction::Outcome ClockingTransaction::identify(Clocking &clocking, Lock lock)
+ClockingTransaction::Outcome ClockingTransaction::identify(Clocking &clocking)
 {
     Database &db = m_context.db;
-    const std::optional<QString> employee = EmployeeRecords::nameOf(db, clocking.card);
-    if (!employee) {
+    // A question comes between this read and the write: what changed meanwhile is told
+    // by the card's newest clocking.
+    const CardClocking::Card card = CardClocking::read(
+        db, clocking.card, clocking.date,
+        m_context.values.confirmation ? CardClocking::Newest::Read : CardClocking::Newest::Skip);
+    if (card.employee.isEmpty()) {
         logError(clocking, u"Invalid employee :"_s + clocking.card);
         m_feedback.kind = ClockingFeedback::Kind::Unknown;
         return Outcome::Nothing;
     }
-    clocking.employee = *employee;
-    const WorkSettings rules = WorkSettings::load(db);
-    clocking.onceADay = !rules.severalClockIns;
-    clocking.crossMidnight = rules.crossMidnight;
-
-    // The state row is locked before the day is checked, so that a clock-out committed
-    // at another station meanwhile is seen by both reads.
-    std::optional<QString> seen;
-    if (lock == Lock::StateRow) {
-        seen = EmployeeRecords::state(db, clocking.card, EmployeeRecords::Read::ForUpdate);
-    } else if (const auto read = EmployeeRecords::stateAndLastClocking(db, clocking.card)) {
-        seen = read->state;
-        clocking.lastLogId = read->lastLogId;
-    }
-    if (doneForTheDay(clocking))
+    clocking.employee = card.employee;
+    clocking.onceADay = !card.rules.severalClockIns;
+    clocking.crossMidnight = card.rules.crossMidnight;
+    clocking.lastLogId = card.lastLogId;
+    if (clocking.onceADay && card.doneForTheDay)
         return Outcome::DoneForTheDay;
-    if (!seen) {
+    if (!card.state) {
         // Both rows or neither, in one commit.
         std::optional<Transaction> own;
         if (!db.inTransaction())
@@ -123,12 +129,12 @@ ClockingTransaction::Outcome ClockingTransaction::identify(Clocking &clocking, L
         m_feedback.kind = ClockingFeedback::Kind::Unknown;
         return Outcome::Nothing;
     }
-    clocking.stateSeen = *seen;
-    if (*seen != EmployeeRecords::clockedOut && *seen != EmployeeRecords::clockedIn) {
+    clocking.stateSeen = *card.state;
+    if (*card.state != EmployeeRecords::clockedOut && *card.state != EmployeeRecords::clockedIn) {
         LastIdentified::set(db, clocking.employee, clocking.card);
         return Outcome::Nothing;
     }
-    clocking.in = *seen == EmployeeRecords::clockedOut;
+    clocking.in = *card.state == EmployeeRecords::clockedOut;
     return Outcome::Ready;
 }
 
@@ -155,39 +161,39 @@ ClockingTransaction::Outcome ClockingTransaction::record(const Clocking &clockin
 {
     Database &db = m_context.db;
     Transaction transaction(db);
-    // Another station may have clocked the card while the question was open. The state
-    // row is locked first, so a clocking committed meanwhile is seen by every read after.
-    const std::optional<QString> now =
-        EmployeeRecords::state(db, clocking.card, EmployeeRecords::Read::ForUpdate);
+    // Another station may have clocked the card while the question was open: in and out
+    // again leaves the day done, anything else leaves another state.
     Outcome outcome = Outcome::Recorded;
-    if (!now)
-        outcome = Outcome::StateMissing;
-    else if (doneForTheDay(clocking))
+    if (doneForTheDay(clocking)) {
         outcome = Outcome::ClockedElsewhere;
-    else if (*now != clocking.stateSeen)
-        // A clocking leaves a row behind; the log-ins and log-outs for everyone do not.
-        outcome = ClockingLog::lastId(db, clocking.card) == clocking.lastLogId
-                      ? Outcome::ChangedForEveryone
-                      : Outcome::ClockedElsewhere;
-    else
-        write(clocking);
-    // Whoever was identified, refused or not.
-    LastIdentified::set(db, clocking.employee, clocking.card);
+        // Whoever was identified, refused or not.
+        LastIdentified::set(db, clocking.employee, clocking.card);
+    } else if (!CardClocking::write(db, entryOf(clocking))) {
+        if (!EmployeeRecords::state(db, clocking.card))
+            outcome = Outcome::StateMissing;
+        else
+            // A clocking leaves a row behind; the log-ins and log-outs for everyone do not.
+            outcome = ClockingLog::lastId(db, clocking.card) == clocking.lastLogId
+                          ? Outcome::ChangedForEveryone
+                          : Outcome::ClockedElsewhere;
+    }
     transaction.commit();
     return outcome;
 }
 
-void ClockingTransaction::write(const Clocking &clocking)
+CardClocking::Entry ClockingTransaction::entryOf(const Clocking &clocking)
 {
-    Database &db = m_context.db;
+    CardClocking::Entry entry;
+    entry.date = clocking.date;
+    entry.time = clocking.time;
+    entry.employee = clocking.employee;
+    entry.card = clocking.card;
+    entry.in = clocking.in;
+    entry.stateSeen = clocking.stateSeen;
     // Read before the OUT is added: the open shift's IN is the card's newest clocking.
-    const QString doneDate = clocking.in ? QString() : shiftDate(clocking);
-    ClockingLog::add(db, clocking.date, clocking.time, clocking.employee, clocking.card,
-                     clocking.in ? ClockingLog::in : ClockingLog::out);
-    EmployeeRecords::setState(
-        db, clocking.card, clocking.in ? EmployeeRecords::clockedIn : EmployeeRecords::clockedOut);
     if (!clocking.in)
-        ClockingLog::markDone(db, doneDate, clocking.card);
+        entry.doneDate = shiftDate(clocking);
+    return entry;
 }
 
 bool ClockingTransaction::doneForTheDay(const Clocking &clocking)
@@ -204,13 +210,9 @@ QString ClockingTransaction::shiftDate(const Clocking &clocking)
         return clocking.date;
     // The open shift's IN is the card's newest clocking, from yesterday at the earliest;
     // a state set by the automatic log-in has none.
-    const QList<SqlRow> newest = m_context.db.select(
-        u"select dt,type from log where id = (select max(id) from log where cardnum = ? and "
-        u"type in ('IN','OUT'))"_s,
-        {clocking.card});
+    const auto newest = ClockingLog::newestInOrOut(m_context.db, clocking.card);
     const QString yesterday = Clock::dateText(clocking.day.addDays(-1));
-    if (!newest.isEmpty() && newest.first()[u"type"_s] == u"IN"_s &&
-        newest.first()[u"dt"_s] == yesterday)
+    if (newest && newest->type == ClockingLog::in && newest->date == yesterday)
         return yesterday;
     return clocking.date;
 }

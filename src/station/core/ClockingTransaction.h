@@ -3,6 +3,7 @@
 #include "platform/core/Prompter.h"
 #include "platform/core/TonePlayer.h"
 #include "station/core/ClockingFeedback.h"
+#include "store/CardClocking.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -47,8 +48,7 @@ private:
         QString employee;
         bool in = true;
         QString stateSeen;
-        // The card's newest clocking row when the state was read before the question;
-        // empty for none.
+        // The card's newest clocking row when the state was read; empty for none.
         QString lastLogId;
         bool onceADay = true;       // refused once clocked out for the day
         bool crossMidnight = false; // the done mark goes to the date the shift began
@@ -64,18 +64,12 @@ private:
         ChangedForEveryone, // an automatic or forced log-in/out changed the state
         StateMissing
     };
-    enum class Lock
-    {
-        None,
-        StateRow
-    };
-
     void clock(Clocking &clocking);
     Outcome clockAtOnce(Clocking &clocking);
-    Outcome identify(Clocking &clocking, Lock lock);
+    Outcome identify(Clocking &clocking);
     bool confirmed(const Clocking &clocking);
     Outcome record(const Clocking &clocking);
-    void write(const Clocking &clocking);
+    CardClocking::Entry entryOf(const Clocking &clocking);
     void tell(Outcome outcome, const Clocking &clocking);
     bool doneForTheDay(const Clocking &clocking);
     QString shiftDate(const Clocking &clocking);
