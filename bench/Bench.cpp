@@ -132,11 +132,13 @@ QList<Bench::Statement> forStation(QList<Bench::Statement> trace, const QString 
     return trace;
 }
 
-// The trace as a pgbench script; each client clocks a card of its own.
+// The trace as a pgbench script; each client clocks cards of its own.
 QString pgbenchScript(const QList<Bench::Statement> &trace, const QString &card)
 {
+    // Any of the client's share of the cards, as a station clocks each of its own in turn.
+    const int cardsEach = BenchData::clockingEmployees / stationsAtOnce;
     QString script =
-        u"\\set card 1 + :client_id * %1\n"_s.arg(BenchData::clockingEmployees / stationsAtOnce);
+        u"\\set card 1 + :client_id * %1 + random(0, %2)\n"_s.arg(cardsEach).arg(cardsEach - 1);
     for (const Bench::Statement &statement : trace) {
         QString sql;
         qsizetype next = 0;

@@ -164,6 +164,7 @@ void Database::chooseJournal()
         // write to disk; still flushed at every commit. A file with nothing in it yet is
         // left untouched (only the wizard makes databases); its next connection switches.
         query.exec(u"pragma synchronous = full"_s);
+        query.exec(u"pragma cache_size = -16384"_s);
         if (QFileInfo(m_location).size() > 0)
             query.exec(u"pragma journal_mode = wal"_s);
         return;
@@ -211,8 +212,20 @@ QList<SqlRow> Database::select(const QString &sql, const QVariantList &values)
 {
     QSqlQuery &query = run(sql, values);
     QList<SqlRow> rows;
-    while (query.next())
-        rows.append(SqlRow(query.record()));
+    QStringList columns;
+    while (query.next()) {
+        if (rows.isEmpty()) {
+            const QSqlRecord record = query.record();
+            for (int i = 0; i < record.count(); ++i)
+                columns << record.fieldName(i);
+        }
+        QStringList texts;
+        texts.reserve(columns.size());
+        // A null number would read as "0" from some drivers.
+        for (int i = 0; i < columns.size(); ++i)
+            texts << (query.isNull(i) ? QString() : query.value(i).toString());
+        rows.append(SqlRow(columns, std::move(texts)));
+    }
     // A statement kept open would hold its read of the file.
     query.finish();
     return rows;

@@ -1,22 +1,23 @@
 #pragma once
 
-#include <QSqlRecord>
 #include <QString>
-#include <QVariant>
+#include <QStringList>
 
-// One result row, read by column name as text; a null column reads as empty text.
+// One result row, read by column name (in any case) as text; a null column reads as
+// empty text.
 class SqlRow
 {
 public:
-    explicit SqlRow(QSqlRecord record) : m_record(std::move(record)) {}
-
-    QString text(const QString &column) const
+    // `columns` is shared by the rows of one result.
+    SqlRow(QStringList columns, QStringList texts)
+        : m_columns(std::move(columns)), m_texts(std::move(texts))
     {
-        // A null number would read as "0" from some drivers.
-        return m_record.isNull(column) ? QString() : m_record.value(column).toString();
     }
+
+    QString text(const QString &column) const;
     QString operator[](const QString &column) const { return text(column); }
 
 private:
-    QSqlRecord m_record;
+    QStringList m_columns;
+    QStringList m_texts;
 };
