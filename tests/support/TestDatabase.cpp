@@ -90,10 +90,10 @@ QStringList TestDatabase::indexNames(Database &db)
 
 const QStringList &TestDatabase::reportIndexes()
 {
-    static const QStringList names = {u"idx_log_day"_s,           u"idx_log_card_entry"_s,
-                                      u"idx_log_date"_s,          u"idx_log_card_date"_s,
-                                      u"idx_log_employee_date"_s, u"idx_allloggedin_card_day"_s,
-                                      u"idx_breaks_dt"_s,         u"idx_breaks_name_date"_s};
+    static const QStringList names = {
+        u"idx_log_day"_s,       u"idx_log_card_entry"_s,    u"idx_log_date"_s,
+        u"idx_log_card_date"_s, u"idx_log_employee_date"_s, u"idx_allloggedin_card_day"_s,
+        u"idx_breaks_dt"_s,     u"idx_breaks_name_date"_s,  u"idx_breaks_date"_s};
     return names;
 }
 

@@ -42,6 +42,7 @@ bool ClockingTransaction::run(const QString &cardNumber)
     clocking.date = Clock::dateText(now.date());
     clocking.day = now.date();
     clocking.time = Clock::timeText(now.time());
+    clocking.at = QTime(now.time().hour(), now.time().minute(), now.time().second());
     if (cardNumber.isEmpty())
         return false;
     // No employee can hold such a card, and the driver would refuse it: the attempt is
@@ -226,7 +227,7 @@ void ClockingTransaction::tell(Outcome outcome, const Clocking &clocking)
         m_feedback.kind = clocking.in ? ClockingFeedback::Kind::In : ClockingFeedback::Kind::Out;
         m_feedback.employee = clocking.employee;
         m_feedback.card = clocking.card;
-        m_feedback.at = QTime::fromString(clocking.time, u"HH:mm:ss"_s);
+        m_feedback.at = clocking.at;
         break;
     case Outcome::DoneForTheDay:
         refuse(clocking.employee, tr("Completed"),

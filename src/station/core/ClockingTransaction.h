@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QDate>
+#include <QTime>
 #include <QList>
 #include <QString>
 #include <functional>
@@ -45,6 +46,7 @@ private:
         QString date;
         QString time;
         QDate day; // the date's value
+        QTime at;  // the time's value, to the second
         QString employee;
         bool in = true;
         QString stateSeen;
