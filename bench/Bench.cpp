@@ -295,8 +295,8 @@ void Bench::clockingFigures(const QString &engine, const QString &location)
     // so that its pages are no warmer than a clocking's; on a day before the log's.
     int bareInserts = 0;
     const auto bare = [&] {
-        const int card = 1 + (bareInserts++ + BenchData::clockingEmployees / 2) %
-                                 BenchData::clockingEmployees;
+        const int card =
+            1 + (bareInserts++ + BenchData::clockingEmployees / 2) % BenchData::clockingEmployees;
         return Timing::ms([&] {
             db.exec(u"insert into log (dt,tm,employee,type,cardnum) values (?,?,?,?,?)"_s,
                     {u"01/01/14"_s, u"12:00:00"_s, BenchData::name(card), u"IN"_s,
