@@ -7,9 +7,9 @@
 
 #include <QCoreApplication>
 #include <QDate>
-#include <QTime>
 #include <QList>
 #include <QString>
+#include <QTime>
 #include <functional>
 #include <optional>
 
