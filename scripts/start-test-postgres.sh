@@ -4,6 +4,8 @@
 # names, created when missing, or else in a new temporary folder; beside its data folder
 # (the server's data_directory) lies `control`, which stops and starts it again
 # (`control stop`, `control start`) for the tests of a server that goes away.
+# The tests' server skips flushing to disk; with CHRONEL_TEST_PG_DURABLE=1 it flushes
+# every commit as a station's server does, for chronel-bench.
 set -euo pipefail
 
 bindir=$(ls -d /usr/lib/postgresql/*/bin 2>/dev/null | sort -V | tail -n 1)
@@ -28,7 +30,10 @@ fi
 "${as_owner[@]}" "$bindir/initdb" -D "$data/db" -U chronel -A trust >/dev/null
 # A port another server holds makes the start fail; try the next one.
 for attempt in 0 1 2 3 4 5 6 7 8 9; do
-    options="-p $port -k $data -c listen_addresses=127.0.0.1 -c fsync=off"
+    options="-p $port -k $data -c listen_addresses=127.0.0.1"
+    if [ "${CHRONEL_TEST_PG_DURABLE:-0}" != 1 ]; then
+        options="$options -c fsync=off"
+    fi
     if "${as_owner[@]}" "$bindir/pg_ctl" -D "$data/db" -l "$data/server.log" -w \
         -o "$options" start >/dev/null; then
         cat >"$data/control" <<CONTROL

@@ -178,6 +178,10 @@ bool upgrade(Database &db)
     // Two stations starting at once must not both add the same column.
     if (const QString lock = db.dialect().schemaLock(); !lock.isEmpty())
         db.exec(lock);
+    QStringList present;
+    for (const SqlRow &row : db.select(db.dialect().indexNamesQuery()))
+        present << row[u"name"_s];
+    QStringList indexed; // tables that got an index
     for (const Table &table : tables()) {
         if (!db.hasTable(table.name)) {
             if (addedByThisVersion(table.name)) {
@@ -192,11 +196,24 @@ bool upgrade(Database &db)
                 changed = true;
             }
         }
-        for (const Index &index : indexes(table))
+        for (const Index &index : indexes(table)) {
+            if (present.contains(index.name))
+                continue;
             db.exec(indexStatement(table, index, u"if not exists "_s));
+            if (!indexed.contains(table.name))
+                indexed << table.name;
+        }
     }
-    for (const QString &index : retiredIndexes())
-        db.exec(u"drop index if exists "_s + index);
+    for (const QString &index : retiredIndexes()) {
+        if (present.contains(index))
+            db.exec(u"drop index if exists "_s + index);
+    }
+    // The planner knows an indexed expression's values only from statistics gathered
+    // after its index is there; without them it may walk the log rather than use it.
+    for (const QString &table : indexed) {
+        if (const QString gather = db.dialect().gatherStatistics(sqlName(table)); !gather.isEmpty())
+            db.exec(gather);
+    }
     return changed;
 }
 

@@ -27,6 +27,18 @@ QString SqlDialect::lockTable(const QString &table) const
                : u"lock table "_s + table + u" in share row exclusive mode"_s;
 }
 
+QString SqlDialect::indexNamesQuery() const
+{
+    return m_engine == Engine::Sqlite
+               ? u"select name from sqlite_master where type = 'index'"_s
+               : u"select indexname as name from pg_indexes where schemaname = current_schema()"_s;
+}
+
+QString SqlDialect::gatherStatistics(const QString &table) const
+{
+    return m_engine == Engine::Sqlite ? QString() : u"analyze "_s + table;
+}
+
 QString SqlDialect::schemaLock() const
 {
     // Any fixed key will do: only the schema upgrade takes this lock.

@@ -31,6 +31,13 @@ public:
     // where the transaction's begin already does.
     QString lockTable(const QString &table) const;
 
+    // Query of the names (column `name`) of the indexes in the database.
+    QString indexNamesQuery() const;
+    // Statement that lets the planner know the values of a table's indexed expressions,
+    // after indexes were added to a table that holds rows; empty where the engine does
+    // without (SQLite gathers them as a connection closes).
+    QString gatherStatistics(const QString &table) const;
+
     // Statement that keeps other stations from changing the tables' structure until the
     // transaction ends; empty where the transaction's begin already does.
     QString schemaLock() const;
