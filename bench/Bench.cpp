@@ -307,7 +307,7 @@ void Bench::clockingFigures(const QString &engine, const QString &location)
     const auto oldWay = [&] {
         return Timing::ms([&] { replayOnNewConnections(location, m_trace); }) / clockingsTraced;
     };
-    const Timing::Pair now = Timing::interleaved(rounds(200), clocking, bare);
+    const Timing::Pair now = Timing::interleaved(rounds(1000), clocking, bare);
     // Apart, and beside the same reference: its many new connections slow whatever runs
     // just after them.
     const Timing::Pair before = Timing::interleaved(rounds(40), oldWay, [] { return 0.0; });
@@ -365,7 +365,7 @@ void Bench::concurrencyFigure(const QString &location)
                    clockingsTraced;
         };
     }
-    const Timing::Pair rates = Timing::interleaved(m_options.quick ? 1 : 3, stations, reference);
+    const Timing::Pair rates = Timing::interleaved(m_options.quick ? 1 : 5, stations, reference);
     warnAbout(prompts, u"the stations at once"_s);
     m_table.add(
         {u"PostgreSQL, %1 stations at once ÷ %2 running the same statements at %1 "

@@ -9,10 +9,10 @@ using namespace Qt::StringLiterals;
 
 namespace CardClocking {
 
-Card read(Database &db, const QString &card, const QString &date, Newest newest)
+namespace {
+
+QString readStatement(bool rules, Newest newest)
 {
-    // An older database without the work settings clocks by the defaults.
-    const bool rules = db.hasTable(u"worksettings"_s);
     QString sql = u"select e.employee,l.id as stateid,l.locked,"
                   "case when exists (select 1 from allloggedin d where d.dt = ? and "
                   "d.cardnum = e.cardnum) then 1 else 0 end as done"_s;
@@ -23,7 +23,34 @@ Card read(Database &db, const QString &card, const QString &date, Newest newest)
     sql += u" from employees e left join locked l on l.cardnum = e.cardnum"_s;
     if (rules)
         sql += u" left join worksettings w on 1 = 1"_s;
-    sql += u" where e.cardnum = ? order by e.id,l.id limit 1"_s;
+    return sql + u" where e.cardnum = ? order by e.id,l.id limit 1"_s;
+}
+
+// The shared WITH clause of a clocking's write, the OUT's done mark included or not.
+QString writeStatement(bool in)
+{
+    QString sql = u"with s as (update locked set locked = ? where cardnum = ? and locked = ? "
+                  "returning cardnum),"
+                  "c as (insert into log (dt,tm,employee,type,cardnum) select ?,?,?,?,? "
+                  "where exists (select 1 from s)),"_s;
+    if (!in)
+        sql += u"d as (insert into allloggedin (dt,cardnum,completed) select ?,?,'1' "
+               "where exists (select 1 from s)),"_s;
+    return sql + u"i as (update eauth set ename = ?,cardnum = ?) "
+                 "select count(*) as changed from s"_s;
+}
+
+} // namespace
+
+Card read(Database &db, const QString &card, const QString &date, Newest newest)
+{
+    // Made once: a clocking is the station's most frequent statement.
+    static const QString statements[2][2] = {
+        {readStatement(false, Newest::Skip), readStatement(false, Newest::Read)},
+        {readStatement(true, Newest::Skip), readStatement(true, Newest::Read)}};
+    // An older database without the work settings clocks by the defaults.
+    const bool rules = db.hasTable(u"worksettings"_s);
+    const QString &sql = statements[rules][newest == Newest::Read];
 
     Card found;
     const QList<SqlRow> rows = db.select(sql, {date, card});
@@ -56,19 +83,13 @@ bool write(Database &db, const Entry &entry)
         return changed;
     }
     // One round trip: the rows are added only when the state moved.
-    QString sql = u"with s as (update locked set locked = ? where cardnum = ? and locked = ? "
-                  "returning cardnum),"
-                  "c as (insert into log (dt,tm,employee,type,cardnum) select ?,?,?,?,? "
-                  "where exists (select 1 from s)),"_s;
+    static const QString statements[2] = {writeStatement(false), writeStatement(true)};
     QVariantList values = {state,          entry.card, entry.stateSeen, entry.date, entry.time,
                            entry.employee, type,       entry.card};
-    if (!entry.in) {
-        sql += u"d as (insert into allloggedin (dt,cardnum,completed) select ?,?,'1' "
-               "where exists (select 1 from s)),"_s;
+    if (!entry.in)
         values << entry.doneDate << entry.card;
-    }
-    sql += u"i as (update eauth set ename = ?,cardnum = ?) select count(*) as changed from s"_s;
     values << entry.employee << entry.card;
+    const QString &sql = statements[entry.in];
     return db.first(sql, values)[u"changed"_s] != u"0"_s;
 }
 
