@@ -99,18 +99,13 @@ void removeAll(Database &db)
     db.exec(u"delete from locked where id >= 0"_s);
 }
 
-std::optional<QString> state(Database &db, const QString &card, Read read)
+std::optional<QString> state(Database &db, const QString &card)
 {
-    const QList<SqlRow> rows = db.select(
-        u"select locked from locked where cardnum = ? order by id"_s + suffix(db, read), {card});
+    const QList<SqlRow> rows =
+        db.select(u"select locked from locked where cardnum = ? order by id"_s, {card});
     if (rows.isEmpty())
         return std::nullopt;
     return rows.first()[u"locked"_s];
-}
-
-void setState(Database &db, const QString &card, const QString &state)
-{
-    db.exec(u"update locked set locked = ? where cardnum = ?"_s, {state, card});
 }
 
 bool setStateFrom(Database &db, const QString &card, const QString &from, const QString &state)

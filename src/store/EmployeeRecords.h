@@ -49,9 +49,8 @@ void removeAll(Database &db);
 
 // The clocking state of `card`: clocked in, clocked out or whatever else is stored; none
 // when the card has no state row.
-std::optional<QString> state(Database &db, const QString &card, Read read = Read::Plain);
+std::optional<QString> state(Database &db, const QString &card);
 
-void setState(Database &db, const QString &card, const QString &state);
 // Sets the state only where it is still `from`; false when it was not.
 bool setStateFrom(Database &db, const QString &card, const QString &from, const QString &state);
 // The automatic and forced log-ins and log-outs.

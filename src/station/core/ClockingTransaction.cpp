@@ -39,10 +39,11 @@ bool ClockingTransaction::run(const QString &cardNumber)
     const QDateTime now = m_context.clock.now();
     Clocking clocking;
     clocking.card = cardNumber;
-    clocking.date = Clock::dateText(now.date());
     clocking.day = now.date();
-    clocking.time = Clock::timeText(now.time());
-    clocking.at = QTime(now.time().hour(), now.time().minute(), now.time().second());
+    clocking.date = Clock::dateText(clocking.day);
+    const QTime time = now.time();
+    clocking.at = QTime(time.hour(), time.minute(), time.second());
+    clocking.time = Clock::timeText(clocking.at);
     if (cardNumber.isEmpty())
         return false;
     // No employee can hold such a card, and the driver would refuse it: the attempt is
