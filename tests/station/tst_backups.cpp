@@ -1,5 +1,6 @@
 #include "Clicks.h"
 #include "QuietWarnings.h"
+#include "TableRows.h"
 #include "TestDatabase.h"
 #include "TestStation.h"
 #include "WhenModal.h"
@@ -48,15 +49,6 @@ void expectFailureWarning()
 {
     QTest::ignoreMessage(QtWarningMsg,
                          QRegularExpression(u"^The daily copy of the database into .* failed: "_s));
-}
-
-QStringList employees(const QString &file)
-{
-    Database db(file);
-    QStringList names;
-    for (const SqlRow &row : db.select(u"select employee from employees order by employee"_s))
-        names << row[u"employee"_s];
-    return names;
 }
 
 // A station on a local database that has a supervisor account and Ann on file.
@@ -128,7 +120,7 @@ void TestBackups::dailyCopyOnceADay()
 
     backup.tick(morning.addDays(1));
     QVERIFY(folder.hasCopy(morning.date().addDays(1)));
-    QCOMPARE(employees(folder.copyPath(morning.date().addDays(1))), QStringList{u"Ann"_s});
+    QCOMPARE(employeeNames(folder.copyPath(morning.date().addDays(1))), QStringList{u"Ann"_s});
     QCOMPARE(folder.copies().size(), 1);
 }
 
@@ -250,7 +242,7 @@ void TestBackups::restoreEndsStation()
     QCOMPARE(exits.size(), answer ? 1 : 0);
     if (answer)
         QCOMPARE(exits.first().first().toInt(), 3);
-    QCOMPARE(employees(target.location()),
+    QCOMPARE(employeeNames(target.location()),
              answer ? QStringList{u"Ann"_s} : (QStringList{u"Ann"_s, u"Bob"_s}));
     QCOMPARE(QFile::exists(QFileInfo(target.location()).absolutePath() +
                            u"/main-replaced-2026-03-15-080509.db"_s),

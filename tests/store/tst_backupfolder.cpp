@@ -1,4 +1,5 @@
 #include "QuietWarnings.h"
+#include "TableRows.h"
 #include "TestDatabase.h"
 #include "store/BackupFolder.h"
 #include "store/Database.h"
@@ -18,15 +19,6 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const QDate today(2026, 12, 10);
-
-QStringList employees(const QString &file)
-{
-    Database db(file);
-    QStringList names;
-    for (const SqlRow &row : db.select(u"select employee from employees order by employee"_s))
-        names << row[u"employee"_s];
-    return names;
-}
 
 // A set-up database with Ann on file.
 void makeDatabase(const QString &file)
@@ -107,8 +99,8 @@ void TestBackupFolder::copyWhileAnotherWrites()
     QVERIFY(timer.elapsed() < 5000);
     writing.commit();
 
-    QCOMPARE(employees(copy), QStringList{u"Ann"_s});
-    QCOMPARE(employees(target.location()), (QStringList{u"Bob"_s, u"Zed"_s}));
+    QCOMPARE(employeeNames(copy), QStringList{u"Ann"_s});
+    QCOMPARE(employeeNames(target.location()), (QStringList{u"Bob"_s, u"Zed"_s}));
     QCOMPARE(Database(copy).first(u"pragma integrity_check"_s).text(u"integrity_check"_s), u"ok"_s);
     QCOMPARE(QFileInfo(copy).fileName(), u"main-2026-12-10.db"_s);
     // The copy holds the password hashes too.
@@ -222,12 +214,12 @@ void TestBackupFolder::restorePutsCopyInPlace()
     QVERIFY(QFile::exists(aside + u"-journal"_s));
     QVERIFY(!QFile::exists(target.location() + u"-journal"_s));
     QVERIFY(!QFile::exists(target.location() + u".restoring"_s));
-    QCOMPARE(employees(target.location()), QStringList{u"Ann"_s});
+    QCOMPARE(employeeNames(target.location()), QStringList{u"Ann"_s});
     QCOMPARE(rights(target.location()), PrivateFiles::fileMode);
     QFile::remove(aside + u"-journal"_s);
-    QCOMPARE(employees(aside), (QStringList{u"Ann"_s, u"Bob"_s}));
+    QCOMPARE(employeeNames(aside), (QStringList{u"Ann"_s, u"Bob"_s}));
     // The copy stays for another restore.
-    QCOMPARE(employees(copy), QStringList{u"Ann"_s});
+    QCOMPARE(employeeNames(copy), QStringList{u"Ann"_s});
 }
 
 void TestBackupFolder::unsoundCopyIsRefused_data()
@@ -258,7 +250,7 @@ void TestBackupFolder::unsoundCopyIsRefused()
 
     QVERIFY_THROWS_EXCEPTION(DatabaseError, folder.restore(copy, now));
 
-    QCOMPARE(employees(target.location()), QStringList{u"Ann"_s});
+    QCOMPARE(employeeNames(target.location()), QStringList{u"Ann"_s});
     QVERIFY(!QFile::exists(folder.asidePath(now)));
     QVERIFY(!QFile::exists(target.location() + u".restoring"_s));
 }

@@ -34,6 +34,14 @@ inline QStringList rowsOf(Database &db, const QStringList &columns, const QStrin
     return rows;
 }
 
+// The names of the employees on file in the database at `location`, in order: what a
+// copy or a restore of a whole database is seen by.
+inline QStringList employeeNames(const QString &location)
+{
+    Database db(location);
+    return rowsOf(db, {QStringLiteral("employee")}, QStringLiteral("employees order by employee"));
+}
+
 // For rows whose order the database does not fix.
 inline QStringList sorted(QStringList rows)
 {

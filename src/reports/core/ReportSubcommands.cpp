@@ -29,6 +29,21 @@ Lists shownLists(ReportInvocation &call, const QStringList &choices)
     return {chosen != choices.at(2), chosen != choices.at(1)};
 }
 
+// One employee (--card) over a period: the options, and the report's options made of them.
+QList<QCommandLineOption> cardOverPeriod()
+{
+    return {ReportOptions::card(), ReportOptions::month(), ReportOptions::from(),
+            ReportOptions::to()};
+}
+
+template <typename Options> Options employeeOverPeriod(ReportInvocation &call)
+{
+    const QString card = call.required(u"card"_s);
+    const CommandLineDates::Period period = call.period();
+    const NameList::Employee employee = call.employeeOfCard(card);
+    return {employee.name, employee.cardNumber, period.start, period.end};
+}
+
 const QStringList inOut = {u"both"_s, u"in"_s, u"out"_s};
 const QStringList earlyLate = {u"both"_s, u"early"_s, u"late"_s};
 
@@ -141,35 +156,24 @@ ReportSubcommand leavers()
 ReportSubcommand hours()
 {
     return {
-        u"hours"_s,
-        QObject::tr("One employee's (--card) days and hours worked over a period."),
-        {ReportOptions::card(), ReportOptions::month(), ReportOptions::from(), ReportOptions::to()},
-        [](ReportInvocation &call) {
-            const QString card = call.required(u"card"_s);
-            const CommandLineDates::Period period = call.period();
-            const NameList::Employee employee = call.employeeOfCard(card);
+        u"hours"_s, QObject::tr("One employee's (--card) days and hours worked over a period."),
+        cardOverPeriod(), [](ReportInvocation &call) {
+            // The arguments are checked before the database is opened.
+            const auto options = employeeOverPeriod<EmployeeHoursReport::Options>(call);
             return ReportInvocation::exitCode(
-                EmployeeHoursReport(call.database(), call.prompter())
-                    .run({employee.name, employee.cardNumber, period.start, period.end},
-                         call.target()));
+                EmployeeHoursReport(call.database(), call.prompter()).run(options, call.target()));
         }};
 }
 
 ReportSubcommand breaks()
 {
-    return {
-        u"breaks"_s,
-        QObject::tr("One employee's (--card) breaks over a period."),
-        {ReportOptions::card(), ReportOptions::month(), ReportOptions::from(), ReportOptions::to()},
-        [](ReportInvocation &call) {
-            const QString card = call.required(u"card"_s);
-            const CommandLineDates::Period period = call.period();
-            const NameList::Employee employee = call.employeeOfCard(card);
-            return ReportInvocation::exitCode(
-                BreakOccurrenceReport(call.database(), call.prompter(), call.startupValues())
-                    .run({employee.name, employee.cardNumber, period.start, period.end},
-                         call.target()));
-        }};
+    return {u"breaks"_s, QObject::tr("One employee's (--card) breaks over a period."),
+            cardOverPeriod(), [](ReportInvocation &call) {
+                const auto options = employeeOverPeriod<BreakOccurrenceReport::Options>(call);
+                return ReportInvocation::exitCode(
+                    BreakOccurrenceReport(call.database(), call.prompter(), call.startupValues())
+                        .run(options, call.target()));
+            }};
 }
 
 } // namespace
