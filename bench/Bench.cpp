@@ -10,6 +10,7 @@
 #include "station/core/StationStartup.h"
 #include "store/ChronelHome.h"
 #include "store/Database.h"
+#include "store/Transaction.h"
 
 #include <QDir>
 #include <QFile>
@@ -303,24 +304,72 @@ void Bench::clockingFigures(const QString &engine, const QString &location)
                      BenchData::card(card)});
         });
     };
-    const auto clocking = [&] { return Timing::ms([&] { station.clockNext(); }); };
+    // What a clocking writes, and nothing else: no read, no check. The row of the card's
+    // state is written back as it is, so the station's cards keep theirs.
+    int floors = 0;
+    const auto writesAlone = [&](bool out) {
+        const int card =
+            1 + (floors++ + BenchData::clockingEmployees / 4) % BenchData::clockingEmployees;
+        return Timing::ms([&] {
+            Transaction transaction(db);
+            db.exec(u"update locked set locked = locked where cardnum = ?"_s,
+                    {BenchData::card(card)});
+            db.exec(u"insert into log (dt,tm,employee,type,cardnum) values (?,?,?,?,?)"_s,
+                    {u"01/01/14"_s, u"12:00:00"_s, BenchData::name(card), u"IN"_s,
+                     BenchData::card(card)});
+            if (out)
+                db.exec(u"insert into allloggedin (dt,cardnum,completed) values (?,?,'1')"_s,
+                        {u"01/01/14"_s, BenchData::card(card)});
+            db.exec(u"update eauth set ename = ?,cardnum = ?"_s,
+                    {BenchData::name(card), BenchData::card(card)});
+            transaction.commit();
+        });
+    };
     const auto oldWay = [&] {
         return Timing::ms([&] { replayOnNewConnections(location, m_trace); }) / clockingsTraced;
     };
-    const Timing::Pair now = Timing::interleaved(rounds(1000), clocking, bare);
+    // As many clock-ins as clock-outs: every card clocks a whole number of times in and out.
+    QList<double> clockings;
+    QList<double> clockIns;
+    QList<double> clockOuts;
+    QList<double> bares;
+    QList<double> writesIn;
+    QList<double> writesOut;
+    const bool sqlite = engine == u"SQLite"_s;
+    const int cycles = std::max(1, rounds(1200) / (2 * BenchData::clockingEmployees));
+    for (int round = 0; round < cycles * 2 * BenchData::clockingEmployees; ++round) {
+        const double took = Timing::ms([&] { station.clockNext(); });
+        clockings << took;
+        (station.lastKind() == ClockingFeedback::Kind::Out ? clockOuts : clockIns) << took;
+        bares << bare();
+        // A server takes the writes as one statement; on SQLite they are what a
+        // clocking cannot do without.
+        if (sqlite)
+            (round % 2 ? writesOut : writesIn) << writesAlone(round % 2);
+    }
     // Apart, and beside the same reference: its many new connections slow whatever runs
     // just after them.
     const Timing::Pair before = Timing::interleaved(rounds(40), oldWay, [] { return 0.0; });
     warnAbout(station.prompts(), engine + u" clocking"_s);
-    const bool sqlite = engine == u"SQLite"_s;
-    m_table.add({engine + (sqlite ? u" clocking ÷ one bare durable INSERT commit"_s
-                                  : u" clocking ÷ one bare INSERT"_s),
-                 BenchTable::ms(now.measured), BenchTable::ms(now.reference),
-                 BenchTable::ratio(now.measured / now.reference),
-                 sqlite ? u"≤ 1.2×"_s : u"≤ 2×"_s});
+    const double reference = Timing::median(bares);
+    const auto row = [&](const QString &figure, const QList<double> &samples,
+                         const QString &target) {
+        const double measured = Timing::median(samples);
+        m_table.add({figure, BenchTable::ms(measured), BenchTable::ms(reference),
+                     BenchTable::ratio(measured / reference), target});
+    };
+    row(engine + (sqlite ? u" clocking ÷ one bare durable INSERT commit"_s
+                         : u" clocking ÷ one bare INSERT"_s),
+        clockings, sqlite ? u"≤ 1.2×"_s : u"≤ 2×"_s);
+    row(u"  clock-ins alone"_s, clockIns, u"-"_s);
+    row(u"  clock-outs alone (they also mark the day done)"_s, clockOuts, u"-"_s);
+    if (sqlite) {
+        row(u"  a clock-in's writes alone, in one commit, nothing read"_s, writesIn, u"-"_s);
+        row(u"  a clock-out's writes alone, in one commit, nothing read"_s, writesOut, u"-"_s);
+    }
     m_table.add({u"  the same clocking the old way (a connection a statement, no transaction)"_s,
-                 BenchTable::ms(before.measured), BenchTable::ms(now.reference),
-                 BenchTable::ratio(before.measured / now.reference), u"-"_s});
+                 BenchTable::ms(before.measured), BenchTable::ms(reference),
+                 BenchTable::ratio(before.measured / reference), u"-"_s});
 }
 
 void Bench::concurrencyFigure(const QString &location)

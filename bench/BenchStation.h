@@ -38,6 +38,8 @@ public:
     // The station's card `index` (0 for the first).
     void clock(int index);
     QString card(int index) const;
+    // What the last clocking did: in, out or refused.
+    ClockingFeedback::Kind lastKind() const { return m_clocking.feedback().kind; }
     Database &db() { return m_db; }
     const QStringList &prompts() const { return m_prompter.shown; }
 

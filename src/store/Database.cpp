@@ -16,6 +16,7 @@
 #include <QSqlRecord>
 #include <QUrl>
 #include <QUrlQuery>
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -33,9 +34,14 @@ bool preparable(const QString &sql, SqlDialect::Engine engine)
     static const QStringList verbs = {u"select"_s, u"insert"_s, u"update"_s, u"delete"_s,
                                       u"with"_s};
     static const QStringList control = {u"begin"_s, u"commit"_s};
-    const QString verb = sql.trimmed().section(u' ', 0, 0);
-    return verbs.contains(verb, Qt::CaseInsensitive) ||
-           (engine == SqlDialect::Engine::Sqlite && control.contains(verb, Qt::CaseInsensitive));
+    const QStringView text = QStringView(sql).trimmed();
+    const QStringView verb = text.left(text.indexOf(u' '));
+    const auto among = [verb](const QStringList &words) {
+        return std::any_of(words.begin(), words.end(), [verb](const QString &word) {
+            return verb.compare(word, Qt::CaseInsensitive) == 0;
+        });
+    };
+    return among(verbs) || (engine == SqlDialect::Engine::Sqlite && among(control));
 }
 
 QString nextConnectionName()
@@ -248,9 +254,14 @@ QSqlQuery &Database::run(const QString &sql, const QVariantList &values, Reuse r
     for (int attempt = 0;; ++attempt) {
         QSqlQuery *query = nullptr;
         bool ok;
-        const bool keep = reuse == Reuse::Keep && keepable(sql);
+        // A statement run before is found before its text is looked at.
+        const auto found = reuse == Reuse::Keep ? m_statements.find(sql) : m_statements.end();
+        const bool keep = found != m_statements.end() || (reuse == Reuse::Keep && keepable(sql));
         const bool prepared = !values.isEmpty() || keep;
-        if (keep) {
+        if (found != m_statements.end()) {
+            query = found->second.get();
+            ok = true;
+        } else if (keep) {
             query = kept(sql, ok);
         } else {
             query = &once();
@@ -282,10 +293,6 @@ bool Database::keepable(const QString &sql) const
 
 QSqlQuery *Database::kept(const QString &sql, bool &prepared)
 {
-    if (const auto found = m_statements.find(sql); found != m_statements.end()) {
-        prepared = true;
-        return found->second.get();
-    }
     QSqlQuery &query = once();
     prepared = query.prepare(sql);
     if (!prepared)
@@ -363,6 +370,8 @@ SqlRow Database::first(const QString &sql, const QVariantList &values)
 
 bool Database::hasTable(const QString &table) const
 {
+    if (m_tablesSeen.contains(table))
+        return true;
     const QString name = table.toLower();
     if (m_tablesSeen.contains(name))
         return true;
