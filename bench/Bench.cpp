@@ -9,7 +9,9 @@
 #include "reports/core/NoClockReport.h"
 #include "station/core/StationStartup.h"
 #include "store/ChronelHome.h"
+#include "store/ClockingLog.h"
 #include "store/Database.h"
+#include "store/LastIdentified.h"
 #include "store/Transaction.h"
 
 #include <QDir>
@@ -292,36 +294,36 @@ void Bench::clockingFigures(const QString &engine, const QString &location)
     m_tracedCard = station.card(traced);
 
     Database &db = station.db();
-    // The row a clocking adds, for a card half the round away from the one clocked last,
-    // so that its pages are no warmer than a clocking's; on a day before the log's.
+    // A card `ahead` of the `n`th one in the round, so that the references' pages are no
+    // warmer than a clocking's.
+    const auto cardAhead = [](int n, int ahead) {
+        return 1 + (n + ahead) % BenchData::clockingEmployees;
+    };
+    // The row a clocking adds, for a card half the round away from the one clocked last;
+    // on a day before the log's.
+    const QString referenceDay = u"01/01/14"_s;
     int bareInserts = 0;
     const auto bare = [&] {
-        const int card =
-            1 + (bareInserts++ + BenchData::clockingEmployees / 2) % BenchData::clockingEmployees;
+        const int card = cardAhead(bareInserts++, BenchData::clockingEmployees / 2);
         return Timing::ms([&] {
-            db.exec(u"insert into log (dt,tm,employee,type,cardnum) values (?,?,?,?,?)"_s,
-                    {u"01/01/14"_s, u"12:00:00"_s, BenchData::name(card), u"IN"_s,
-                     BenchData::card(card)});
+            ClockingLog::add(db, referenceDay, u"12:00:00"_s, BenchData::name(card),
+                             BenchData::card(card), ClockingLog::in);
         });
     };
     // What a clocking writes, and nothing else: no read, no check. The row of the card's
     // state is written back as it is, so the station's cards keep theirs.
     int floors = 0;
     const auto writesAlone = [&](bool out) {
-        const int card =
-            1 + (floors++ + BenchData::clockingEmployees / 4) % BenchData::clockingEmployees;
+        const int card = cardAhead(floors++, BenchData::clockingEmployees / 4);
         return Timing::ms([&] {
             Transaction transaction(db);
             db.exec(u"update locked set locked = locked where cardnum = ?"_s,
                     {BenchData::card(card)});
-            db.exec(u"insert into log (dt,tm,employee,type,cardnum) values (?,?,?,?,?)"_s,
-                    {u"01/01/14"_s, u"12:00:00"_s, BenchData::name(card), u"IN"_s,
-                     BenchData::card(card)});
+            ClockingLog::add(db, referenceDay, u"12:00:00"_s, BenchData::name(card),
+                             BenchData::card(card), ClockingLog::in);
             if (out)
-                db.exec(u"insert into allloggedin (dt,cardnum,completed) values (?,?,'1')"_s,
-                        {u"01/01/14"_s, BenchData::card(card)});
-            db.exec(u"update eauth set ename = ?,cardnum = ?"_s,
-                    {BenchData::name(card), BenchData::card(card)});
+                ClockingLog::markDone(db, referenceDay, BenchData::card(card));
+            LastIdentified::set(db, BenchData::name(card), BenchData::card(card));
             transaction.commit();
         });
     };
